@@ -1,0 +1,24 @@
+#!/bin/sh
+# Installs whatever Quillane needs that is missing on Debian 12, then configures and builds it
+# in ./build. Needs root or sudo for apt-get, and only when something is missing.
+set -eu
+cd "$(dirname "$0")/.."
+
+packages="g++ cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2"
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $package"
+    fi
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
+    $sudo apt-get update
+    # shellcheck disable=SC2086 # one word per package
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+fi
+
+cmake -S . -B build -G Ninja -DQUILLANE_WERROR=ON
+cmake --build build

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "model/integer.h"
+#include "model/table.h"
+
+namespace quillane {
+
+// The run-time state of the window's controls, held as plain data: the handlers set these
+// properties and the window shows whatever they say.
+
+struct Image {
+    Single Left = 0;
+    Single Top = 0;
+    bool Visible = false;
+    bool Enabled = true;
+
+    Place place() const { return {Left, Top}; }
+    // The one way a visible picture is moved: hidden, Left, Top, then shown again.
+    void moveAndShow(Place to) {
+        Visible = false;
+        Left = to.Left;
+        Top = to.Top;
+        Visible = true;
+    }
+};
+
+struct Button {
+    bool Visible = false;
+    bool Enabled = true;
+};
+
+struct Label {
+    std::string Caption;
+    bool Visible = false;
+};
+
+struct Line {
+    bool Visible = false;
+};
+
+}  // namespace quillane

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "deal/random_source.h"
+#include "deal/tick_clock.h"
+#include "model/cards.h"
+#include "model/controls.h"
+#include "model/integer.h"
+#include "model/layout.h"
+#include "model/stacking.h"
+#include "model/table.h"
+
+namespace quillane {
+
+inline constexpr int rounds = 5;
+
+// The game window without its toolkit: the game variables and the state of every control as
+// plain fields, and the event handlers as member functions that read and write them directly.
+// The handlers are defined in the folder of their subsystem: deal/ and play/.
+//
+// Every handler is noexcept: a failed bounds or overflow check throws, and the throw ending in
+// std::terminate is the program's run-time error, reported with the standard message.
+class Form {
+  public:
+    explicit Form(std::unique_ptr<RandomSource> generator = nullptr, TickClock timer = TickClock());
+
+    // --- Event handlers ---
+    void Form_Load() noexcept;
+    void cmdstart_Click() noexcept;
+    void cmdnext_Click() noexcept;
+    void cmdremove_Click() noexcept;
+    void Image2_Click() noexcept;
+    void imgcard_Click(Integer Index) noexcept;
+    void mnunew_Click() noexcept;
+    void mnuexit_Click() noexcept;
+    void Timer1_Timer() noexcept;
+
+    // Runs the timer handler for every tick that has fallen due; the window calls it before
+    // it hands any other event to a handler.
+    void deliverDueTicks() noexcept;
+
+    void shuffledeck();
+    // Called once after every completed deal; it does nothing.
+    void start1() {}
+
+    // Set by "&Exit"; the window then ends the program.
+    bool programEnded = false;
+
+    // --- Game variables ---
+    std::array<Integer, cardCount + 1> deck{};  // deck(52) exists and is never used
+    Integer cardno = 0;  // loop counter of several handlers, the deal's candidate, the timer's draw
+    Single rndcard = 0;
+    Integer dealtcount = 0;
+    Integer dealtcount2 = 0;
+    Integer scanpos = 0;
+    Integer duplicate = 0;
+    Integer roundno = 0;
+    std::array<Integer, rounds + 1> roundscore{};  // rounds 1..5; entry 0 unused
+    Integer totalscore = 0;
+    Integer removedflag = 0;
+    Integer stockstarted = 0;
+    Integer turnedflag = 0;
+    Integer stockpos = 0;
+    std::array<Integer, stockCount + 1> waste{};  // waste(1) bottom .. waste(wastecount) top
+    Integer wastecount = 0;
+    Integer selcount = 0;
+    Integer sel2flag = 0;
+    Single sel1left = 0;
+    Single sel1top = 0;
+    Integer sel1card = 0;
+    Single sel2left = 0;
+    Single sel2top = 0;
+    Integer sel2card = 0;
+
+    // --- Controls ---
+    std::array<Image, cardCount> imgcard{};
+    std::array<Image, backCount> Image1{};
+    Image Image2;
+    Image imgarrow;
+    Button cmdstart;
+    Button cmdnext;
+    Button cmdremove;
+    Label Lblver;
+    Label lblstart;
+    Label lblots;
+    Label lblwritten;
+    Label lblzev;
+    std::array<Label, layout::scoreRows> lblscoreots{};
+    std::array<Label, layout::scoreRows> lblscore{};
+    std::array<Line, layout::gridLines> Line1{};
+    std::array<Line, layout::frameLines> Line2{};
+
+  private:
+    Single drawCandidate();
+    void layOutShowcase();
+    void setScoreTableVisible(bool visible);
+    void setSelectionFrameVisible(bool visible);
+    void showRoundControls();
+    void clearRoundFlags();
+    void removeMatchingSelection();
+    void showScores();
+    void returnUnmatchedSelection();
+    void refreshWaste();
+    void uncoverFreedCards();
+
+    std::unique_ptr<RandomSource> generator_;
+    TickClock timer_;
+};
+
+}  // namespace quillane

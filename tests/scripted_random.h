@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <vector>
+
+#include "deal/random_source.h"
+#include "model/cards.h"
+
+namespace quillane::testing {
+
+// The middle of the interval that floor(r * 52) maps to card index c.
+inline Single valueFor(int card) {
+    return (static_cast<Single>(card) + 0.5F) / static_cast<Single>(cardCount);
+}
+
+// A sequence written out by the test. Running past its end is a test failure, so a deal that
+// consumes more values than the script expects is caught.
+class ScriptedRandom final : public RandomSource {
+  public:
+    explicit ScriptedRandom(std::vector<Single> values, std::size_t* consumed = nullptr)
+        : values_(std::move(values)), consumed_(consumed) {}
+
+    static ScriptedRandom ofCards(const std::vector<int>& cards, std::size_t* consumed = nullptr) {
+        std::vector<Single> values;
+        for (int card : cards) values.push_back(valueFor(card));
+        return ScriptedRandom(values, consumed);
+    }
+
+    Single next() override {
+        if (next_ >= values_.size()) throw std::logic_error("script ran out of values");
+        if (consumed_ != nullptr) ++*consumed_;
+        return values_[next_++];
+    }
+
+  private:
+    std::vector<Single> values_;
+    std::size_t* consumed_;
+    std::size_t next_ = 0;
+};
+
+}  // namespace quillane::testing

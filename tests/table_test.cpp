@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "model/layout.h"
+#include "model/stacking.h"
+#include "model/table.h"
+
+namespace quillane {
+namespace {
+
+// The triangle as a table of rows: Top, and the Lefts from position 0.
+struct Row {
+    Single top;
+    std::vector<Single> lefts;
+};
+const std::vector<Row> triangle = {
+    {120, {3720}},
+    {600, {3120, 4320}},
+    {1080, {2520, 3720, 4920}},
+    {1560, {1920, 3120, 4320, 5520}},
+    {2040, {1320, 2520, 3720, 4920, 6120}},
+    {2520, {720, 1920, 3120, 4320, 5520, 6720}},
+    {3000, {120, 1320, 2520, 3720, 4920, 6120, 7320}},
+};
+
+TEST(Table, SlotPlacesFollowTheRowTable) {
+    int slot = 0;
+    for (const Row& row : triangle) {
+        for (Single left : row.lefts) {
+            SCOPED_TRACE(positionName(slot));
+            EXPECT_EQ(slotPlace(slot), (Place{left, row.top}));
+            ++slot;
+        }
+    }
+    EXPECT_EQ(slot, slotCount);
+}
+
+TEST(Table, CoveringFollowsTheWrittenTable) {
+    const std::vector<Covering> written = {
+        {1, 2},   {3, 4},   {4, 5},   {6, 7},   {7, 8},   {8, 9},   {10, 11},
+        {11, 12}, {12, 13}, {13, 14}, {15, 16}, {16, 17}, {17, 18}, {18, 19},
+        {19, 20}, {21, 22}, {22, 23}, {23, 24}, {24, 25}, {25, 26}, {26, 27}};
+    for (int slot = 0; slot < slotCount; ++slot) {
+        SCOPED_TRACE(positionName(slot));
+        const auto covering = coveringOf(slot);
+        if (slot >= firstBottomSlot) {
+            EXPECT_FALSE(covering.has_value());
+            continue;
+        }
+        ASSERT_TRUE(covering.has_value());
+        EXPECT_EQ(covering->first, written.at(static_cast<std::size_t>(slot)).first);
+        EXPECT_EQ(covering->second, written.at(static_cast<std::size_t>(slot)).second);
+        // The covering cards are the neighbours below, overlapping the slot from left and right.
+        EXPECT_EQ(slotPlace(covering->first).Left, slotPlace(slot).Left - rowIndent);
+        EXPECT_EQ(slotPlace(covering->second).Left, slotPlace(slot).Left + rowIndent);
+    }
+}
+
+TEST(Table, StockRowPlaces) {
+    EXPECT_EQ(stockStripPlace(28), (Place{120, 5280}));
+    EXPECT_EQ(stockStripPlace(50), (Place{5400, 5280}));
+    EXPECT_EQ(stockTopPlace, (Place{5640, 5280}));
+    EXPECT_EQ(wastePlace, (Place{6840, 5280}));
+    EXPECT_EQ(selectionSlot1, (Place{8640, 5280}));
+    EXPECT_EQ(selectionSlot2, (Place{9840, 5280}));
+}
+
+TEST(Table, PlaceByLeftIsUnambiguous) {
+    std::set<Single> tableauLefts;
+    for (int slot = 0; slot < slotCount; ++slot) tableauLefts.insert(slotPlace(slot).Left);
+    EXPECT_EQ(tableauLefts.size(), 13U);
+    for (Single left : tableauLefts) EXPECT_EQ(placeByLeft(left), Whereabouts::elsewhere);
+    EXPECT_EQ(placeByLeft(6840), Whereabouts::onWastePile);
+    EXPECT_EQ(placeByLeft(8640), Whereabouts::inSelectionSlot1);
+    EXPECT_EQ(placeByLeft(9840), Whereabouts::inSelectionSlot2);
+}
+
+TEST(Table, EveryPlaceIsAWholeNumberOfPixels) {
+    auto whole = [](Single twips) {
+        return static_cast<int>(twips) % twipsPerPixel == 0 && twips == static_cast<int>(twips);
+    };
+    for (int slot = 0; slot < slotCount; ++slot) {
+        EXPECT_TRUE(whole(slotPlace(slot).Left) && whole(slotPlace(slot).Top));
+    }
+    for (int p = firstStockPosition; p < lastStockPosition; ++p) {
+        EXPECT_TRUE(whole(stockStripPlace(p).Left));
+    }
+    for (int i = 0; i < layout::gridLines; ++i) {
+        const auto line = layout::Line1(i);
+        EXPECT_TRUE(whole(line.X1) && whole(line.Y1) && whole(line.X2) && whole(line.Y2));
+    }
+}
+
+TEST(Layout, ScoreTableBottomRuleRunsPastTheRightRule) {
+    EXPECT_EQ(layout::Line1(7).X2, 11400);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(layout::Line1(i).X2, 11280) << "Line1(" << i << ")";
+    EXPECT_EQ(layout::Line1(0).Y1, 2880);
+    EXPECT_EQ(layout::Line1(6).Y1, 4320);
+    EXPECT_EQ(layout::Line1(10).X1, 11280);
+    EXPECT_EQ(layout::lblscore(6).rect.Top, 4320);
+}
+
+TEST(Layout, TitleRunsPastTheClientArea) {
+    EXPECT_GT(layout::lblots.rect.Left + layout::lblots.rect.Width, layout::clientSize.Width);
+}
+
+TEST(Stacking, BandsInOrder) {
+    using enum ControlKind;
+    const auto& order = stackingOrder;
+    ASSERT_EQ(order.size(), 139U);
+    EXPECT_EQ(order.front(), (ControlRef{Lblver, 0}));
+    EXPECT_EQ(order[3], (ControlRef{imgcard, 51}));
+    EXPECT_EQ(order[51], (ControlRef{imgcard, 3}));
+    EXPECT_EQ(order[52], (ControlRef{Line2, 3}));
+    EXPECT_EQ(order[56], (ControlRef{imgcard, 2}));
+    EXPECT_EQ(order[59], (ControlRef{Line1, 10}));
+    EXPECT_EQ(order[70], (ControlRef{lblscoreots, 6}));
+    EXPECT_EQ(order[71], (ControlRef{lblscore, 6}));
+    EXPECT_EQ(order[78], (ControlRef{lblscoreots, 5}));
+    EXPECT_EQ(order[84], (ControlRef{lblots, 0}));
+    EXPECT_EQ(order[87], (ControlRef{Image2, 0}));
+    EXPECT_EQ(order[88], (ControlRef{Image1, 50}));
+    EXPECT_EQ(order.back(), (ControlRef{Image1, 0}));
+    std::set<std::pair<int, int>> distinct;
+    for (const auto& ref : order) distinct.insert({static_cast<int>(ref.kind), ref.index});
+    EXPECT_EQ(distinct.size(), order.size());
+}
+
+}  // namespace
+}  // namespace quillane
