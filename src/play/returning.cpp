@@ -1,0 +1,33 @@
+#include "model/form.h"
+#include "play/return_cases.h"
+
+namespace quillane {
+
+// A selection that was not removed goes back exactly where it was taken from. Cards taken
+// from the pile still stand in waste() just above wastecount, so raising the count puts them
+// back in their old order.
+void Form::returnUnmatchedSelection() {
+    for (const ReturnCase& rule : returnCases) {
+        const bool applies =
+            removedflag == 0 && selcount == 1 && sel2flag == rule.sel2flag &&
+            (sel1left == wastePlace.Left) == rule.firstFromWaste &&
+            (!rule.secondFromWaste || (sel2left == wastePlace.Left) == *rule.secondFromWaste);
+        if (!applies) continue;
+        imgcard.at(sel1card).moveAndShow({sel1left, sel1top});
+        if (rule.sel2flag == 1) imgcard.at(sel2card).moveAndShow({sel2left, sel2top});
+        selcount = 0;
+        if (rule.sel2flag == 1) sel2flag = 0;
+        wastecount = add(wastecount, rule.cardsBackOnPile);
+    }
+}
+
+// After a return the pile may show several faces at once; afterwards exactly its top shows.
+void Form::refreshWaste() {
+    for (cardno = firstStockPosition; cardno <= lastStockPosition; ++cardno) {
+        imgcard.at(deck.at(cardno)).Visible = false;
+    }
+    if (wastecount > 0) imgcard.at(waste.at(wastecount)).Visible = true;
+    removedflag = 0;
+}
+
+}  // namespace quillane

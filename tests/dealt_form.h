@@ -1,0 +1,106 @@
+#pragma once
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/form.h"
+#include "scripted_random.h"
+
+namespace quillane::testing {
+
+// A deck with the given cards at the given deal positions and every other card, in ascending
+// order, at the remaining positions.
+inline std::vector<int> deckWith(const std::map<int, int>& cardAtPosition) {
+    std::vector<int> rest;
+    for (int card = 0; card < cardCount; ++card) {
+        const bool placed = std::any_of(cardAtPosition.begin(), cardAtPosition.end(),
+                                        [&](const auto& entry) { return entry.second == card; });
+        if (!placed) rest.push_back(card);
+    }
+    std::vector<int> deck;
+    auto next = rest.begin();
+    for (int position = 0; position < cardCount; ++position) {
+        const auto fixed = cardAtPosition.find(position);
+        deck.push_back(fixed != cardAtPosition.end() ? fixed->second : *next++);
+    }
+    return deck;
+}
+
+// A form whose generator deals the given decks in turn, one per round, after "&Start game".
+inline std::unique_ptr<Form> startedWithDecks(const std::vector<std::vector<int>>& decks) {
+    std::vector<int> script;
+    for (const auto& deck : decks) script.insert(script.end(), deck.begin(), deck.end());
+    auto form =
+        std::make_unique<Form>(std::make_unique<ScriptedRandom>(ScriptedRandom::ofCards(script)));
+    form->Form_Load();
+    form->cmdstart_Click();
+    return form;
+}
+
+inline std::unique_ptr<Form> startedForm(const std::map<int, int>& cardAtPosition = {}) {
+    return startedWithDecks({deckWith(cardAtPosition)});
+}
+
+// Clicks the stock n times.
+inline void turnStock(Form& form, int clicks) {
+    for (int i = 0; i < clicks; ++i) form.Image2_Click();
+}
+
+inline const Image& faceOf(const Form& form, int card) {
+    return form.imgcard.at(static_cast<std::size_t>(card));
+}
+inline const Image& faceAt(const Form& form, int position) {
+    return faceOf(form, form.deck.at(static_cast<std::size_t>(position)));
+}
+
+// The cards whose faces show, in card order.
+inline std::vector<int> visibleFaces(const Form& form) {
+    std::vector<int> cards;
+    for (int card = 0; card < cardCount; ++card) {
+        if (faceOf(form, card).Visible) cards.push_back(card);
+    }
+    return cards;
+}
+
+// Every control property and game variable as text, to check that an event changed nothing.
+inline std::string describe(const Form& form) {
+    std::ostringstream out;
+    auto image = [&](const char* name, std::size_t i, const Image& im) {
+        out << name << i << ':' << im.Left << ',' << im.Top << ',' << im.Visible << im.Enabled
+            << ' ';
+    };
+    for (std::size_t i = 0; i < form.imgcard.size(); ++i) image("imgcard", i, form.imgcard[i]);
+    for (std::size_t i = 0; i < form.Image1.size(); ++i) image("Image1", i, form.Image1[i]);
+    image("Image2", 0, form.Image2);
+    image("imgarrow", 0, form.imgarrow);
+    for (const Button* b : {&form.cmdstart, &form.cmdnext, &form.cmdremove}) {
+        out << "button:" << b->Visible << b->Enabled << ' ';
+    }
+    for (const Label* l :
+         {&form.Lblver, &form.lblstart, &form.lblots, &form.lblwritten, &form.lblzev}) {
+        out << l->Caption << ':' << l->Visible << ' ';
+    }
+    for (std::size_t i = 0; i < form.lblscore.size(); ++i) {
+        out << form.lblscoreots[i].Caption << form.lblscoreots[i].Visible << '|'
+            << form.lblscore[i].Caption << form.lblscore[i].Visible << ' ';
+    }
+    for (const Line& line : form.Line1) out << line.Visible;
+    for (const Line& line : form.Line2) out << line.Visible;
+    out << " vars:";
+    for (int v : {form.roundno, form.totalscore, form.removedflag, form.stockstarted,
+                  form.turnedflag, form.stockpos, form.wastecount, form.selcount, form.sel2flag,
+                  form.sel1card, form.sel2card}) {
+        out << v << ',';
+    }
+    out << form.sel1left << ',' << form.sel1top << ',' << form.sel2left << ',' << form.sel2top;
+    for (int v : form.roundscore) out << ',' << v;
+    for (int v : form.waste) out << ',' << v;
+    for (int v : form.deck) out << ',' << v;
+    return out.str();
+}
+
+}  // namespace quillane::testing
