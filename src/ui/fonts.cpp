@@ -1,0 +1,37 @@
+#include "ui/fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <cmath>
+
+namespace quillane::ui {
+
+namespace {
+constexpr qreal pixelsPerPoint = 96.0 / 72.0;
+const QString heavyFallback = QStringLiteral("DejaVu Sans");
+// Faces as narrow as the classic 8-point interface font, so that captions such as "Round
+// number" fit their labels on one line.
+const QStringList interfaceFaces = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                    QStringLiteral("DejaVu Sans Condensed")};
+}  // namespace
+
+QFont fontFor(const layout::Font& font) {
+    QFont qfont;
+    qfont.setFamilies(interfaceFaces);
+    qfont.setWeight(QFont::Normal);
+    if (!font.family.empty()) {
+        const QString family =
+            QString::fromUtf8(font.family.data(), static_cast<qsizetype>(font.family.size()));
+        if (QFontDatabase::families().contains(family)) {
+            qfont.setFamilies({family});
+        } else {
+            qfont.setFamilies({heavyFallback});
+            qfont.setWeight(QFont::Black);
+        }
+    }
+    qfont.setItalic(font.italic);
+    qfont.setPixelSize(static_cast<int>(std::lround(font.points * pixelsPerPoint)));
+    return qfont;
+}
+
+}  // namespace quillane::ui

@@ -1,0 +1,111 @@
+#include "ui/frmquillane.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/fonts.h"
+#include "ui/pictures.h"
+#include "ui/table_view.h"
+
+namespace quillane::ui {
+
+namespace {
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+// Graphical-style buttons are filled with their colour inside a raised edge.
+QString buttonStyle(layout::Rgb background) {
+    return QStringLiteral(
+               "QPushButton { background-color: rgb(%1, %2, %3); border-style: solid;"
+               " border-width: 2px; border-color: #ffffff #404040 #404040 #ffffff; }"
+               "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }"
+               "QPushButton:focus { border-color: #000000; }"
+               "QPushButton:disabled { color: #808080; }")
+        .arg(background.red)
+        .arg(background.green)
+        .arg(background.blue);
+}
+
+}  // namespace
+
+frmquillane::frmquillane(TickClock timer, QWidget* parent)
+    : QMainWindow(parent), form_(nullptr, std::move(timer)) {
+    setWindowTitle(text(layout::windowCaption));
+    setWindowIcon(diamondIcon());
+
+    QMenu* mnufile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnunew_ = mnufile->addAction(QStringLiteral("New &Game"));
+    mnuexit_ = mnufile->addAction(QStringLiteral("&Exit"));
+    connect(mnunew_, &QAction::triggered, this,
+            [this] { route([this] { form_.mnunew_Click(); }); });
+    connect(mnuexit_, &QAction::triggered, this,
+            [this] { route([this] { form_.mnuexit_Click(); }); });
+
+    table_ = new TableView(form_, this);
+    setCentralWidget(table_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(table_, &TableView::faceClicked, this, [this](int index) {
+        route([this, index] { form_.imgcard_Click(static_cast<Integer>(index)); });
+    });
+    connect(table_, &TableView::stockClicked, this,
+            [this] { route([this] { form_.Image2_Click(); }); });
+
+    cmdstart_ = makeButton(layout::cmdstart);
+    cmdnext_ = makeButton(layout::cmdnext);
+    cmdremove_ = makeButton(layout::cmdremove);
+    connect(cmdstart_, &QPushButton::clicked, this,
+            [this] { route([this] { form_.cmdstart_Click(); }); });
+    connect(cmdnext_, &QPushButton::clicked, this,
+            [this] { route([this] { form_.cmdnext_Click(); }); });
+    connect(cmdremove_, &QPushButton::clicked, this,
+            [this] { route([this] { form_.cmdremove_Click(); }); });
+    setTabOrder(cmdremove_, cmdnext_);
+    setTabOrder(cmdnext_, cmdstart_);
+
+    route([this] { form_.Form_Load(); });
+}
+
+QPushButton* frmquillane::makeButton(const layout::ButtonSpec& spec) {
+    auto* button = new QPushButton(text(spec.caption), table_);
+    button->setGeometry(pixels(spec.rect.Left), pixels(spec.rect.Top), pixels(spec.rect.Width),
+                        pixels(spec.rect.Height));
+    button->setFont(fontFor(layout::defaultFont));
+    button->setStyleSheet(buttonStyle(spec.background));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void frmquillane::centreOnScreen() {
+    adjustSize();
+    const QRect available = screen()->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+// Ticks fall due only between events, so they are handed over first; then the handler; then
+// the widgets catch up with the form.
+void frmquillane::route(const std::function<void()>& handler) {
+    form_.deliverDueTicks();
+    handler();
+    mirror();
+    if (form_.programEnded) close();
+}
+
+void frmquillane::mirror() {
+    const std::array<std::pair<QPushButton*, const Button*>, 3> buttons = {{
+        {cmdstart_, &form_.cmdstart},
+        {cmdnext_, &form_.cmdnext},
+        {cmdremove_, &form_.cmdremove},
+    }};
+    for (const auto& [widget, state] : buttons) {
+        widget->setVisible(state->Visible);
+        widget->setEnabled(state->Enabled);
+    }
+    table_->update();
+}
+
+}  // namespace quillane::ui

@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "ui/frmquillane.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    quillane::ui::frmquillane window;
+    window.centreOnScreen();
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,39 @@
+#include "ui/picture_cache.h"
+
+#include "ui/pictures.h"
+
+namespace quillane::ui {
+
+void PictureCache::useRatio(qreal devicePixelRatio) {
+    if (devicePixelRatio == ratio_) return;
+    ratio_ = devicePixelRatio;
+    faces_.fill(QPixmap());
+    back_ = strip_ = arrow_ = QPixmap();
+}
+
+const QPixmap& PictureCache::face(int card, qreal devicePixelRatio) {
+    useRatio(devicePixelRatio);
+    QPixmap& face = faces_.at(static_cast<std::size_t>(card));
+    if (face.isNull()) face = drawFace(card, ratio_);
+    return face;
+}
+
+const QPixmap& PictureCache::back(qreal devicePixelRatio) {
+    useRatio(devicePixelRatio);
+    if (back_.isNull()) back_ = drawFramedBack(ratio_);
+    return back_;
+}
+
+const QPixmap& PictureCache::strip(qreal devicePixelRatio) {
+    useRatio(devicePixelRatio);
+    if (strip_.isNull()) strip_ = drawFramedStrip(ratio_);
+    return strip_;
+}
+
+const QPixmap& PictureCache::arrow(qreal devicePixelRatio) {
+    useRatio(devicePixelRatio);
+    if (arrow_.isNull()) arrow_ = drawArrow(arrowSize.width(), ratio_);
+    return arrow_;
+}
+
+}  // namespace quillane::ui

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPainterPath>
+#include <QRectF>
+
+#include "model/cards.h"
+
+namespace quillane::ui {
+
+// The four suit signs as filled outlines, fitted to the given box, pointing up.
+QPainterPath suitShape(Suit suit, const QRectF& box);
+
+}  // namespace quillane::ui

@@ -1,0 +1,105 @@
+#include "ui/table_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <ranges>
+
+#include "model/control_geometry.h"
+#include "ui/fonts.h"
+#include "ui/pictures.h"
+
+namespace quillane::ui {
+
+namespace {
+
+QRect pixelRect(const layout::Rect& rect) {
+    return {pixels(rect.Left), pixels(rect.Top), pixels(rect.Width), pixels(rect.Height)};
+}
+
+QColor colourOf(layout::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+}  // namespace
+
+TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+std::optional<ControlRef> TableView::controlAt(QPointF point) const {
+    return quillane::controlAt(form_, static_cast<Single>(point.x() * twipsPerPixel),
+                               static_cast<Single>(point.y() * twipsPerPixel));
+}
+
+void TableView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.fillRect(event->rect(), colourOf(layout::tableColour));
+    for (const ControlRef& control : stackingOrder | std::views::reverse) {
+        if (!quillane::isVisible(form_, control)) continue;
+        if (!event->region().intersects(pixelRect(rectOf(form_, control)))) continue;
+        paintControl(painter, control);
+    }
+}
+
+void TableView::paintControl(QPainter& painter, ControlRef control) {
+    const QRect rect = pixelRect(rectOf(form_, control));
+    const qreal ratio = devicePixelRatioF();
+    switch (control.kind) {
+        case ControlKind::imgcard:
+            painter.drawPixmap(rect.topLeft(), pictures_.face(control.index, ratio));
+            break;
+        case ControlKind::Image1:
+            painter.drawPixmap(rect.topLeft(), control.index < slotCount ? pictures_.back(ratio)
+                                                                         : pictures_.strip(ratio));
+            break;
+        case ControlKind::Image2:
+            painter.drawPixmap(rect.topLeft(), pictures_.back(ratio));
+            break;
+        case ControlKind::imgarrow:
+            painter.drawPixmap(rect.topLeft(), pictures_.arrow(ratio));
+            break;
+        case ControlKind::Line1:
+            painter.fillRect(rect, colourOf(layout::gridColour));
+            break;
+        case ControlKind::Line2:
+            painter.fillRect(rect, palette().color(QPalette::WindowText));
+            break;
+        default:
+            paintLabel(painter, control);
+            break;
+    }
+}
+
+// Labels paint their background and draw their caption from the top, wrapping at words.
+void TableView::paintLabel(QPainter& painter, ControlRef control) {
+    const layout::LabelSpec spec = *labelSpecOf(control);
+    const QRect rect = pixelRect(spec.rect);
+    painter.fillRect(rect, colourOf(spec.background));
+    painter.setFont(fontFor(spec.font));
+    painter.setPen(spec.text ? colourOf(*spec.text) : palette().color(QPalette::ButtonText));
+    const int alignment = (spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    painter.drawText(rect, alignment | Qt::TextWordWrap,
+                     QString::fromStdString(labelOf(form_, control)->Caption));
+}
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton ? controlAt(event->position()) : std::nullopt;
+}
+
+// A click is a press and a release of the left button on the same control.
+void TableView::mouseReleaseEvent(QMouseEvent* event) {
+    const auto pressed = std::exchange(pressed_, std::nullopt);
+    if (event->button() != Qt::LeftButton || !pressed || controlAt(event->position()) != pressed) {
+        return;
+    }
+    if (!isClickable(form_, *pressed)) return;
+    if (pressed->kind == ControlKind::imgcard) {
+        emit faceClicked(pressed->index);
+    } else {
+        emit stockClicked();
+    }
+}
+
+}  // namespace quillane::ui

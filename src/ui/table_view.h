@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "model/form.h"
+#include "model/stacking.h"
+#include "ui/picture_cache.h"
+
+namespace quillane::ui {
+
+// The green table with every control of the window but the push buttons: pictures, labels
+// and lines are painted here in stacking order, and a click goes to the topmost visible
+// control under the mouse, which passes it on only if it is an enabled face or the stock.
+class TableView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TableView(const Form& form, QWidget* parent = nullptr);
+
+    // The control a click at this point of the widget would reach, if any.
+    std::optional<ControlRef> controlAt(QPointF point) const;
+
+  signals:
+    void faceClicked(int index);
+    void stockClicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void paintControl(QPainter& painter, ControlRef control);
+    void paintLabel(QPainter& painter, ControlRef control);
+
+    const Form& form_;
+    PictureCache pictures_;
+    std::optional<ControlRef> pressed_;
+};
+
+}  // namespace quillane::ui

@@ -1,0 +1,148 @@
+#include <QAction>
+
+#include "deal/generator.h"
+#include "dealt_form.h"
+#include "window_fixture.h"
+
+namespace quillane {
+namespace {
+
+using testing::describe;
+using testing::WindowTest;
+
+TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenu) {
+    EXPECT_EQ(window->windowTitle(), "Quillane");
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(window->table()->size(), QSize(797, 532));
+    EXPECT_EQ(window->table()->y(), window->menuBar()->height());
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
+    EXPECT_EQ(window->startButton()->geometry(), QRect(248, 320, 313, 25));
+    EXPECT_EQ(window->nextButton()->geometry(), QRect(336, 488, 161, 25));
+    EXPECT_EQ(window->removeButton()->geometry(), QRect(568, 312, 169, 25));
+    EXPECT_EQ(window->startButton()->text(), "&Start game");
+    EXPECT_EQ(window->newGameAction()->text(), "New &Game");
+    EXPECT_EQ(window->exitAction()->text(), "&Exit");
+}
+
+TEST_F(WindowTest, ButtonsFollowTheFormAtCreation) {
+    EXPECT_TRUE(window->startButton()->isVisible());
+    EXPECT_FALSE(window->nextButton()->isVisible());
+    EXPECT_FALSE(window->removeButton()->isVisible());
+}
+
+TEST_F(WindowTest, PaintedPixelsAtKnownPlaces) {
+    EXPECT_EQ(pixel(600, 3000), QColor(0, 255, 0)) << "the table";
+    EXPECT_EQ(pixel(3720 + 300, 3120 + 30), QColor(255, 255, 255)) << "a showcase King's face";
+
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    const QImage image = tableImage();
+    EXPECT_EQ(image.pixelColor(248, 8), QColor(128, 128, 128)) << "frame of the back at slot 0";
+    EXPECT_EQ(image.pixelColor(250, 10), QColor(0, 0, 0)) << "ground of the back at slot 0";
+    EXPECT_EQ(image.pixelColor(600, 344), QColor(0, 0, 0)) << "top of the selection frame";
+    EXPECT_EQ(image.pixelColor(680, 192), QColor(192, 192, 192)) << "a score table rule";
+}
+
+TEST_F(WindowTest, DisabledFacesLookExactlyLikeTheirPicture) {
+    ASSERT_FALSE(form().imgcard[12].Enabled);
+    const QImage shown = tableImage().copy(QRect(ui::pixels(3720), ui::pixels(3120), 70, 107));
+    const QImage drawn = ui::drawFace(12, window->devicePixelRatioF()).toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              drawn.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(WindowTest, ClicksOnHiddenFacesAndStripsDoNothing) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    const std::string dealt = describe(form());
+    clickAt(layout::faceStartPlace.Left + 30, layout::faceStartPlace.Top + 30);
+    clickControl({ControlKind::Image1, 30});
+    clickControl({ControlKind::imgarrow, 0});
+    clickControl({ControlKind::lblscore, 3});
+    EXPECT_EQ(describe(form()), dealt);
+
+    clickControl({ControlKind::Image2, 0});
+    EXPECT_EQ(form().stockstarted, 1) << "the stock card itself does react";
+    clickControl({ControlKind::Image1, 40});
+    EXPECT_EQ(form().wastecount, 1);
+}
+
+TEST_F(WindowTest, ShowcaseKingsIgnoreClicks) {
+    const std::string showcase = describe(form());
+    clickControl({ControlKind::imgcard, 25});
+    EXPECT_EQ(describe(form()), showcase);
+}
+
+// A button's access key presses it the way Qt does, with a short press animation.
+void pressAccessKey(QWidget* window, Qt::Key key) {
+    QTest::keyClick(window, key, Qt::AltModifier);
+    QTest::qWait(150);
+}
+
+TEST_F(WindowTest, AccessKeysActOnlyOnVisibleEnabledButtons) {
+    pressAccessKey(window.get(), Qt::Key_R);
+    pressAccessKey(window.get(), Qt::Key_N);
+    EXPECT_TRUE(form().cmdstart.Visible) << "hidden buttons ignore their keys";
+
+    pressAccessKey(window.get(), Qt::Key_S);
+    ASSERT_FALSE(form().cmdstart.Visible) << "Alt+S starts the game";
+    ASSERT_TRUE(form().cmdremove.Visible && !form().cmdremove.Enabled);
+
+    const std::string dealt = describe(form());
+    pressAccessKey(window.get(), Qt::Key_R);
+    pressAccessKey(window.get(), Qt::Key_S);
+    EXPECT_EQ(describe(form()), dealt) << "a disabled or hidden button ignores its key";
+
+    clickControl({ControlKind::Image2, 0});
+    clickControl({ControlKind::imgcard, form().deck[21]});
+    ASSERT_TRUE(form().cmdremove.Enabled);
+    pressAccessKey(window.get(), Qt::Key_R);
+    EXPECT_EQ(form().selcount, 0) << "Alt+R presses an enabled Remove";
+}
+
+TEST_F(WindowTest, DealFollowsTheMillisecondsThatPassed) {
+    now += std::chrono::milliseconds(250);
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+
+    Form expected;
+    for (int tick = 0; tick < 250; ++tick) expected.Timer1_Timer();
+    expected.Form_Load();
+    expected.cmdstart_Click();
+    EXPECT_EQ(form().deck, expected.deck);
+}
+
+TEST_F(WindowTest, NothingTicksWhileNoTimeHasPassed) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    Form fresh;
+    fresh.Form_Load();
+    fresh.cmdstart_Click();
+    EXPECT_EQ(form().deck, fresh.deck)
+        << "a frozen clock delivers no ticks, whatever the window does";
+}
+
+TEST_F(WindowTest, StartGameByClickShowsRoundOne) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    EXPECT_FALSE(window->startButton()->isVisible());
+    EXPECT_TRUE(window->removeButton()->isVisible());
+    EXPECT_FALSE(window->removeButton()->isEnabled());
+    EXPECT_FALSE(window->nextButton()->isVisible());
+    EXPECT_EQ(form().roundno, 1);
+    EXPECT_EQ(form().lblscore[6].Caption, "0");
+    EXPECT_EQ(pixel(5640, 5280), QColor(128, 128, 128)) << "the stock's back is painted";
+}
+
+TEST_F(WindowTest, NewGameAndExitFromTheMenu) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    clickControl({ControlKind::Image2, 0});
+    window->newGameAction()->trigger();
+    EXPECT_TRUE(window->startButton()->isVisible());
+    EXPECT_FALSE(window->removeButton()->isVisible());
+
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    clickControl({ControlKind::Image2, 0});
+    clickControl({ControlKind::imgcard, form().deck[22]});
+    window->exitAction()->trigger();
+    EXPECT_TRUE(form().programEnded);
+    EXPECT_FALSE(window->isVisible()) << "the window closes, which ends the program";
+}
+
+}  // namespace
+}  // namespace quillane
