@@ -30,7 +30,8 @@ QFont fontFor(const layout::Font& font) {
         }
     }
     qfont.setItalic(font.italic);
-    qfont.setPixelSize(static_cast<int>(std::lround(font.points * pixelsPerPoint)));
+    // Rounded down, so that no caption outgrows the fixed label it was laid out for.
+    qfont.setPixelSize(static_cast<int>(std::floor(font.points * pixelsPerPoint)));
     return qfont;
 }
 
