@@ -1,0 +1,130 @@
+#include <QAction>
+#include <QScreen>
+#include <QTimer>
+
+#include "dealt_form.h"
+#include "window_fixture.h"
+
+namespace quillane {
+namespace {
+
+using testing::describe;
+using testing::WindowTest;
+
+class WindowEvents : public WindowTest {
+  protected:
+    void startAndTurn(int stockClicks) {
+        QTest::mouseClick(window->startButton(), Qt::LeftButton);
+        for (int i = 0; i < stockClicks; ++i) clickControl({ControlKind::Image2, 0});
+    }
+    QImage onScreen() const {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        return window->screen()
+            ->grabWindow(window->winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage freshRendering() const {
+        return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+TEST_F(WindowEvents, ClicksOnLabelsLinesAndBareTableDoNothing) {
+    startAndTurn(1);
+    const std::string before = describe(form());
+    for (const auto& [x, y] :
+         std::vector<std::pair<Single, Single>>{{600, 4800},     // bare table
+                                                {6000, 100},     // title
+                                                {10600, 700},    // version
+                                                {9500, 3000},    // a score label
+                                                {9120, 3500},    // a score table rule
+                                                {8520, 6000},    // the selection frame
+                                                {9000, 6000},    // an empty selection slot
+                                                {5500, 7000},    // the hint, hidden now
+                                                {200, 7400},     // a credit line
+                                                {1200, 200}}) {  // the table above the triangle
+        clickAt(x, y);
+        EXPECT_EQ(form().selcount, 0) << x << "," << y;
+    }
+    QTest::mouseClick(window->removeButton(), Qt::LeftButton);  // disabled
+    EXPECT_EQ(describe(form()), before);
+}
+
+TEST_F(WindowEvents, DoubleClicksCountAsTwoClicks) {
+    startAndTurn(1);
+    // Through the window system, which makes the second press of the pair a double click.
+    auto doubleClick = [this](ControlRef control) {
+        const layout::Rect rect = rectOf(form(), control);
+        const QPoint point(ui::pixels(rect.Left) + 30, ui::pixels(rect.Top) + 50);
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                           window->table()->mapTo(window.get(), point));
+    };
+    doubleClick({ControlKind::Image2, 0});
+    EXPECT_EQ(form().wastecount, 3) << "each click of a double click turns one card";
+
+    const int card = form().deck[21];
+    doubleClick({ControlKind::imgcard, card});
+    EXPECT_EQ(form().sel1card, card);
+    EXPECT_EQ(form().selcount, 1) << "the second click lands on the emptied slot";
+    EXPECT_EQ(form().sel2flag, 0);
+}
+
+TEST_F(WindowEvents, ABurstOfClicksBeforeAnyRepaint) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    const layout::Rect stock = rectOf(form(), {ControlKind::Image2, 0});
+    for (int i = 0; i < 30; ++i) {
+        QTest::mouseClick(window->table(), Qt::LeftButton, {},
+                          QPoint(ui::pixels(stock.Left) + 30, ui::pixels(stock.Top) + 50));
+    }
+    EXPECT_EQ(form().wastecount, 24) << "24 clicks turn the stock; the rest find nothing there";
+    EXPECT_FALSE(form().Image2.Visible);
+    EXPECT_TRUE(window->nextButton()->isVisible());
+    EXPECT_EQ(onScreen(), freshRendering());
+}
+
+TEST_F(WindowEvents, MinimisedAndRestoredMidRound) {
+    startAndTurn(5);
+    clickControl({ControlKind::imgcard, form().deck[22]});
+    const std::string state = describe(form());
+    const QImage picture = onScreen();
+    window->showMinimized();
+    QCoreApplication::processEvents();
+    window->showNormal();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(describe(form()), state);
+    EXPECT_EQ(onScreen(), picture);
+}
+
+TEST_F(WindowEvents, CoveredAndExposedMidRound) {
+    startAndTurn(5);
+    const std::string state = describe(form());
+    const QImage picture = onScreen();
+    window->hide();
+    QCoreApplication::processEvents();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->table()->repaint(QRect(100, 100, 300, 200));  // as after another window moved away
+    EXPECT_EQ(describe(form()), state);
+    EXPECT_EQ(onScreen(), picture);
+}
+
+TEST_F(WindowEvents, ClosingWithASelectionPendingEndsTheEventLoopCleanly) {
+    startAndTurn(1);
+    clickControl({ControlKind::imgcard, form().deck[23]});
+    ASSERT_EQ(form().selcount, 1);
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowEvents, ExitFromTheMenuEndsTheEventLoopCleanly) {
+    startAndTurn(3);
+    QTimer::singleShot(0, window.get(), [this] { window->exitAction()->trigger(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(form().programEnded);
+}
+
+}  // namespace
+}  // namespace quillane

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <memory>
+
+#include "random_play.h"
+#include "ui/frmquillane.h"
+#include "ui/pictures.h"
+#include "ui/table_view.h"
+
+namespace quillane {
+namespace {
+
+using testing::Event;
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+// Random games through the real window: clicks go to window coordinates, so Qt's routing to
+// the buttons and the table's hit-testing decide what each click reaches.
+class WindowRandomPlay : public ::testing::Test {
+  protected:
+    void startWindow() {
+        window = std::make_unique<ui::frmquillane>(TickClock([this] { return now; }));
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void deliver(const Event& event) {
+        switch (event.kind) {
+            case Event::Kind::click: {
+                const QPoint point = window->table()->mapTo(
+                    window.get(), QPoint(ui::pixels(event.x), ui::pixels(event.y)));
+                QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
+                break;
+            }
+            case Event::Kind::accessKey:
+                QTest::keyClick(window.get(), static_cast<Qt::Key>(event.key), Qt::AltModifier);
+                QTest::qWait(120);  // a button's access key animates a short press
+                break;
+            case Event::Kind::newGame:
+                window->newGameAction()->trigger();
+                break;
+            case Event::Kind::exit:
+                window->exitAction()->trigger();
+                break;
+            case Event::Kind::ticks:
+                now += std::chrono::milliseconds(event.count);
+                break;
+        }
+    }
+
+    // Every button shows exactly what the form says about it.
+    std::optional<std::string> buttonsMirrorTheForm() const {
+        const std::array<std::tuple<QPushButton*, const Button*, const layout::ButtonSpec*>, 3>
+            buttons = {{{window->startButton(), &window->form().cmdstart, &layout::cmdstart},
+                        {window->nextButton(), &window->form().cmdnext, &layout::cmdnext},
+                        {window->removeButton(), &window->form().cmdremove, &layout::cmdremove}}};
+        for (const auto& [widget, state, spec] : buttons) {
+            const QRect place(ui::pixels(spec->rect.Left), ui::pixels(spec->rect.Top),
+                              ui::pixels(spec->rect.Width), ui::pixels(spec->rect.Height));
+            if (widget->isVisible() != state->Visible || widget->isEnabled() != state->Enabled ||
+                widget->geometry() != place || widget->text() != text(spec->caption)) {
+                return "button " + widget->text().toStdString() + " does not mirror the form";
+            }
+        }
+        return std::nullopt;
+    }
+
+    // What the window system holds for the window equals a fresh rendering of the form: no
+    // part of the table was left unpainted after a change.
+    std::optional<std::string> screenMatchesTheForm() const {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        const QImage onScreen = window->screen()->grabWindow(window->winId()).toImage();
+        const QImage fresh = window->grab().toImage();
+        if (onScreen.convertToFormat(QImage::Format_RGB32) !=
+            fresh.convertToFormat(QImage::Format_RGB32)) {
+            return std::string("the painted window differs from a fresh rendering");
+        }
+        return std::nullopt;
+    }
+
+    TickClock::Clock::time_point now{};
+    std::unique_ptr<ui::frmquillane> window;
+};
+
+TEST_F(WindowRandomPlay, WidgetsMirrorTheFormThroughRandomGames) {
+    constexpr int games = 300;
+    constexpr int eventLimit = 400;
+    constexpr int screenCheckEvery = 25;
+    const testing::EventMix mix{0.76, 0.193, 0.001, 0.04, 0.004};
+    int events = 0;
+    for (std::uint64_t seed = 1; seed <= games; ++seed) {
+        startWindow();
+        testing::EventSource source(seed, mix);
+        testing::InvariantChecker checker;
+        std::vector<Event> played;
+        for (int i = 0; i < eventLimit && !window->form().programEnded; ++i) {
+            const Event event = source.next(window->form());
+            played.push_back(event);
+            checker.before(window->form());
+            deliver(event);
+            ++events;
+            auto failure = checker.after(window->form(), event);
+            if (!failure && !window->form().programEnded) failure = buttonsMirrorTheForm();
+            if (!failure && i % screenCheckEvery == 0 && !window->form().programEnded) {
+                failure = screenMatchesTheForm();
+            }
+            ASSERT_FALSE(failure) << "window game " << seed << ": " << *failure << "\nafter "
+                                  << testing::describe(played);
+        }
+        if (window->form().programEnded) {
+            EXPECT_FALSE(window->isVisible()) << "Exit closes the window";
+        } else {
+            ASSERT_FALSE(screenMatchesTheForm()) << "window game " << seed;
+        }
+    }
+    std::cout << "window random play: " << games << " games, " << events << " events\n";
+}
+
+}  // namespace
+}  // namespace quillane
