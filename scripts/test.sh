@@ -1,7 +1,14 @@
 #!/bin/sh
-# Sets Quillane up (see setup.sh) and runs the whole test suite. Window tests draw on Qt's
-# offscreen platform, so no display is needed.
+# Sets Quillane up (see setup.sh) and runs the whole test suite, then runs it again built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, which also check every test for leaks.
+# Window tests draw on Qt's offscreen platform, so no display is needed.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+cmake -S . -B build-asan -G Ninja -DQUILLANE_WERROR=ON -DQUILLANE_SANITIZE=ON
+cmake --build build-asan
+# The sanitized run plays fewer random games: each one costs several times as much.
+QUILLANE_RANDOM_GAMES=2000 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
