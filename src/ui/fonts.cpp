@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace quillane::ui {
 
@@ -15,7 +17,9 @@ const QStringList interfaceFaces = {QStringLiteral("Liberation Sans"), QStringLi
                                     QStringLiteral("DejaVu Sans Condensed")};
 }  // namespace
 
-QFont fontFor(const layout::Font& font) {
+namespace {
+
+QFont makeFont(const layout::Font& font) {
     QFont qfont;
     qfont.setFamilies(interfaceFaces);
     qfont.setWeight(QFont::Normal);
@@ -33,6 +37,17 @@ QFont fontFor(const layout::Font& font) {
     // Rounded down, so that no caption outgrows the fixed label it was laid out for.
     qfont.setPixelSize(static_cast<int>(std::floor(font.points * pixelsPerPoint)));
     return qfont;
+}
+
+}  // namespace
+
+// Looking a family up in the font database is slow, and labels are painted often.
+QFont fontFor(const layout::Font& font) {
+    static std::map<std::tuple<std::string_view, Single, bool>, QFont> made;
+    const auto key = std::tuple(font.family, font.points, font.italic);
+    auto found = made.find(key);
+    if (found == made.end()) found = made.emplace(key, makeFont(font)).first;
+    return found->second;
 }
 
 }  // namespace quillane::ui

@@ -105,7 +105,7 @@ void frmquillane::mirror() {
         widget->setVisible(state->Visible);
         widget->setEnabled(state->Enabled);
     }
-    table_->update();
+    table_->refresh();
 }
 
 }  // namespace quillane::ui

@@ -25,6 +25,25 @@ QColor colourOf(layout::Rgb rgb) {
 TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    for (std::size_t i = 0; i < stackingOrder.size(); ++i)
+        shown_.at(i) = appearanceOf(stackingOrder.at(i));
+}
+
+TableView::Appearance TableView::appearanceOf(ControlRef control) const {
+    const Label* label = labelOf(form_, control);
+    return {quillane::isVisible(form_, control), pixelRect(rectOf(form_, control)),
+            label != nullptr ? label->Caption : std::string()};
+}
+
+void TableView::refresh() {
+    for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
+        Appearance now = appearanceOf(stackingOrder.at(i));
+        Appearance& before = shown_.at(i);
+        if (now == before) continue;
+        if (before.visible) update(before.rect);
+        if (now.visible) update(now.rect);
+        before = std::move(now);
+    }
 }
 
 std::optional<ControlRef> TableView::controlAt(QPointF point) const {

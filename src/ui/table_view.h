@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <optional>
+#include <string>
 
 #include "model/form.h"
 #include "model/stacking.h"
@@ -20,6 +22,8 @@ class TableView : public QWidget {
 
     // The control a click at this point of the widget would reach, if any.
     std::optional<ControlRef> controlAt(QPointF point) const;
+    // Schedules a repaint of just the places where a control changed since the last call.
+    void refresh();
 
   signals:
     void faceClicked(int index);
@@ -34,7 +38,17 @@ class TableView : public QWidget {
     void paintControl(QPainter& painter, ControlRef control);
     void paintLabel(QPainter& painter, ControlRef control);
 
+    // What each painted control looked like at the last refresh, in stacking order.
+    struct Appearance {
+        bool visible = false;
+        QRect rect;
+        std::string caption;
+        friend bool operator==(const Appearance&, const Appearance&) = default;
+    };
+    Appearance appearanceOf(ControlRef control) const;
+
     const Form& form_;
+    std::array<Appearance, paintedControlCount> shown_;
     PictureCache pictures_;
     std::optional<ControlRef> pressed_;
 };
