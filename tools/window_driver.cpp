@@ -16,30 +16,29 @@ QPoint centreOf(const layout::Rect& rect) {
             ui::pixels(rect.Top) + ui::pixels(rect.Height) / 2};
 }
 
+// Where in the table's coordinates the move clicks.
+QPoint tablePoint(const ui::frmquillane& window, const Move& move) {
+    const Form& form = window.form();
+    switch (move.kind) {
+        case Move::Kind::startGame:
+            return centreOf(layout::cmdstart.rect);
+        case Move::Kind::nextRound:
+            return centreOf(layout::cmdnext.rect);
+        case Move::Kind::remove:
+            return centreOf(layout::cmdremove.rect);
+        case Move::Kind::stock:
+            return centreOf(rectOf(form, {ControlKind::Image2, 0}));
+        case Move::Kind::card:
+            break;
+    }
+    return centreOf(rectOf(form, {ControlKind::imgcard, move.card}));
+}
+
 }  // namespace
 
 void click(ui::frmquillane& window, const Move& move) {
-    const Form& form = window.form();
-    auto clickTable = [&](ControlRef control) {
-        QTest::mouseClick(window.table(), Qt::LeftButton, {}, centreOf(rectOf(form, control)));
-    };
-    switch (move.kind) {
-        case Move::Kind::startGame:
-            QTest::mouseClick(window.startButton(), Qt::LeftButton);
-            break;
-        case Move::Kind::nextRound:
-            QTest::mouseClick(window.nextButton(), Qt::LeftButton);
-            break;
-        case Move::Kind::remove:
-            QTest::mouseClick(window.removeButton(), Qt::LeftButton);
-            break;
-        case Move::Kind::stock:
-            clickTable({ControlKind::Image2, 0});
-            break;
-        case Move::Kind::card:
-            clickTable({ControlKind::imgcard, move.card});
-            break;
-    }
+    const QPoint point = window.table()->mapTo(&window, tablePoint(window, move));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, point);
 }
 
 int playThrough(ui::frmquillane& window, int moveLimit) {

@@ -5,8 +5,9 @@
 
 namespace quillane::autoplay {
 
-// Makes a move the way a player does: a mouse click on the window, at the middle of the face
-// or the stock card, or on the button. Hit-testing and stacking decide what it reaches.
+// Makes a move the way a player does: a mouse click delivered to the window at the middle of
+// the face, the stock card or the button. Qt's routing and the table's hit-testing decide
+// what it reaches.
 void click(ui::frmquillane& window, const Move& move);
 
 // Plays moves chosen by nextMove until the game stands still or the limit is reached;

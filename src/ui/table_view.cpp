@@ -36,14 +36,19 @@ TableView::Appearance TableView::appearanceOf(ControlRef control) const {
 }
 
 void TableView::refresh() {
+    QRegion changed;
     for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
         Appearance now = appearanceOf(stackingOrder.at(i));
         Appearance& before = shown_.at(i);
         if (now == before) continue;
-        if (before.visible) update(before.rect);
-        if (now.visible) update(now.rect);
+        if (before.visible) changed += before.rect;
+        if (now.visible) changed += now.rect;
         before = std::move(now);
     }
+    // Clipping every picture against a region of many pieces costs more than painting the
+    // area around them once.
+    constexpr int mostPieces = 8;
+    update(changed.rectCount() > mostPieces ? QRegion(changed.boundingRect()) : changed);
 }
 
 std::optional<ControlRef> TableView::controlAt(QPointF point) const {
@@ -53,7 +58,6 @@ std::optional<ControlRef> TableView::controlAt(QPointF point) const {
 
 void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     painter.fillRect(event->rect(), colourOf(layout::tableColour));
     for (const ControlRef& control : stackingOrder | std::views::reverse) {
         if (!quillane::isVisible(form_, control)) continue;
