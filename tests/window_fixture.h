@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
@@ -12,6 +13,37 @@
 #include "ui/frmquillane.h"
 #include "ui/pictures.h"
 #include "ui/table_view.h"
+
+namespace quillane::testing {
+
+// What the window system holds for the window, and a fresh rendering of the window at the same
+// density to compare it with. On a scaled screen the offscreen platform hands its frames back
+// resampled to logical pixels, which no rendering matches exactly; comparisons are made only
+// at a density of one.
+inline bool screenCanBeCompared(const QWidget* window) {
+    return window->devicePixelRatioF() == 1.0;
+}
+inline QImage windowOnScreen(QWidget* window) {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    return window->screen()
+        ->grabWindow(window->winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+inline QImage freshRenderingLike(QWidget* window, const QImage& screen) {
+    QPixmap pixmap(screen.size());
+    pixmap.setDevicePixelRatio(static_cast<qreal>(screen.width()) / window->width());
+    window->render(&pixmap);
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace quillane::testing
+
+// Colours in failure messages as #rrggbb.
+inline void PrintTo(const QColor& colour, std::ostream* out) {
+    *out << colour.name().toStdString();
+}
 
 namespace quillane::testing {
 
@@ -37,10 +69,15 @@ class WindowTest : public ::testing::Test {
         clickAt(rect.Left + rect.Width / 2, rect.Top + rect.Height / 2);
     }
 
-    // The table as it is painted now, in logical pixels.
+    // The table as it is painted now, at the screen's density.
     QImage tableImage() const { return window->table()->grab().toImage(); }
     QColor pixel(Single left, Single top) const {
-        return tableImage().pixelColor(ui::pixels(left), ui::pixels(top));
+        return colourAt(tableImage(), ui::pixels(left), ui::pixels(top));
+    }
+    // The colour at a point given in logical pixels, whatever the image's density.
+    static QColor colourAt(const QImage& image, int x, int y) {
+        const qreal ratio = image.devicePixelRatio();
+        return image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
     }
 
     TickClock::Clock::time_point now{};

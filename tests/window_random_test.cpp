@@ -10,6 +10,7 @@
 #include "ui/frmquillane.h"
 #include "ui/pictures.h"
 #include "ui/table_view.h"
+#include "window_fixture.h"
 
 namespace quillane {
 namespace {

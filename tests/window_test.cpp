@@ -36,16 +36,20 @@ TEST_F(WindowTest, PaintedPixelsAtKnownPlaces) {
 
     QTest::mouseClick(window->startButton(), Qt::LeftButton);
     const QImage image = tableImage();
-    EXPECT_EQ(image.pixelColor(248, 8), QColor(128, 128, 128)) << "frame of the back at slot 0";
-    EXPECT_EQ(image.pixelColor(250, 10), QColor(0, 0, 0)) << "ground of the back at slot 0";
-    EXPECT_EQ(image.pixelColor(600, 344), QColor(0, 0, 0)) << "top of the selection frame";
-    EXPECT_EQ(image.pixelColor(680, 192), QColor(192, 192, 192)) << "a score table rule";
+    EXPECT_EQ(colourAt(image, 248, 8), QColor(128, 128, 128)) << "frame of the back at slot 0";
+    EXPECT_EQ(colourAt(image, 250, 10), QColor(0, 0, 0)) << "ground of the back at slot 0";
+    EXPECT_EQ(colourAt(image, 600, 344), QColor(0, 0, 0)) << "top of the selection frame";
+    EXPECT_EQ(colourAt(image, 680, 192), QColor(192, 192, 192)) << "a score table rule";
 }
 
 TEST_F(WindowTest, DisabledFacesLookExactlyLikeTheirPicture) {
     ASSERT_FALSE(form().imgcard[12].Enabled);
-    const QImage shown = tableImage().copy(QRect(ui::pixels(3720), ui::pixels(3120), 70, 107));
-    const QImage drawn = ui::drawFace(12, window->devicePixelRatioF()).toImage();
+    const QImage table = tableImage();
+    const qreal ratio = table.devicePixelRatio();
+    const QImage shown = table.copy(
+        QRectF(ui::pixels(3720) * ratio, ui::pixels(3120) * ratio, 70 * ratio, 107 * ratio)
+            .toRect());
+    const QImage drawn = ui::drawFace(12, ratio).toImage();
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
               drawn.convertToFormat(QImage::Format_RGB32));
 }

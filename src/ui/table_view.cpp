@@ -1,6 +1,7 @@
 #include "ui/table_view.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <ranges>
 
@@ -68,7 +69,8 @@ void TableView::paintEvent(QPaintEvent* event) {
 
 void TableView::paintControl(QPainter& painter, ControlRef control) {
     const QRect rect = pixelRect(rectOf(form_, control));
-    const qreal ratio = devicePixelRatioF();
+    // The device decides: a screen, or an image rendered at another density.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
     switch (control.kind) {
         case ControlKind::imgcard:
             painter.drawPixmap(rect.topLeft(), pictures_.face(control.index, ratio));

@@ -1,0 +1,81 @@
+#include "window_fixture.h"
+
+namespace quillane {
+namespace {
+
+using testing::WindowTest;
+
+// The table rendered into an image of the given density, as a screen of that density shows it.
+QImage renderAt(QWidget* table, qreal ratio) {
+    QPixmap pixmap(table->size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    table->render(&pixmap);
+    return pixmap.toImage();
+}
+
+class HighDensity : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        QTest::mouseClick(window->startButton(), Qt::LeftButton);
+        clickControl({ControlKind::Image2, 0});
+        clickControl({ControlKind::imgcard, form().deck[24]});
+    }
+};
+
+TEST_F(HighDensity, EveryControlStandsInTheSamePlaceAtTwiceTheDensity) {
+    const QImage single = renderAt(window->table(), 1);
+    const QImage twice = renderAt(window->table(), 2);
+    ASSERT_EQ(twice.size(), single.size() * 2);
+    int compared = 0;
+    for (const ControlRef& control : stackingOrder) {
+        if (!isVisible(form(), control) || control.kind == ControlKind::Line1 ||
+            control.kind == ControlKind::Line2) {
+            continue;
+        }
+        if (controlAt(form(), rectOf(form(), control).Left + 45,
+                      rectOf(form(), control).Top + 45) != control) {
+            continue;  // covered there by another control
+        }
+        // Points of one plain colour: the white top edge of a face between its corner index and
+        // its pips, the ground just inside a back's frame, a label's bottom-right corner, where
+        // no caption reaches.
+        const layout::Rect rect = rectOf(form(), control);
+        const bool label = labelOf(form(), control) != nullptr;
+        const bool face = control.kind == ControlKind::imgcard;
+        const int x = label ? ui::pixels(rect.Left + rect.Width) - 2
+                            : ui::pixels(rect.Left) + (face ? 35 : 3);
+        const int y = label ? ui::pixels(rect.Top + rect.Height) - 2 : ui::pixels(rect.Top) + 3;
+        EXPECT_EQ(colourAt(single, x, y), colourAt(twice, x, y))
+            << "control kind " << static_cast<int>(control.kind) << " index " << control.index;
+        ++compared;
+    }
+    EXPECT_GT(compared, 40);
+}
+
+TEST_F(HighDensity, LinesAndFramesStaySharp) {
+    const QImage twice = renderAt(window->table(), 2);
+    // The selection frame's top line is two device rows of one colour between green rows.
+    const int x = 2 * 600;
+    const int y = 2 * 344;
+    const QColor line = twice.pixelColor(x, y);
+    EXPECT_EQ(twice.pixelColor(x, y + 1), line);
+    EXPECT_EQ(twice.pixelColor(x, y - 1), QColor(0, 255, 0));
+    EXPECT_EQ(twice.pixelColor(x, y + 2), QColor(0, 255, 0));
+    // The back at slot 0: its outer frame ring is two device pixels of the same grey.
+    EXPECT_EQ(twice.pixelColor(2 * 260, 2 * 8), QColor(128, 128, 128));
+    EXPECT_EQ(twice.pixelColor(2 * 260, 2 * 8 + 1), QColor(128, 128, 128));
+    EXPECT_EQ(twice.pixelColor(2 * 260, 2 * 8 + 2), QColor(0, 0, 0));
+}
+
+TEST_F(HighDensity, PicturesAreDrawnAtTheDeviceDensityNotScaledUp) {
+    const QImage twice = renderAt(window->table(), 2);
+    const QImage face = ui::drawFace(form().deck[21], 2).toImage();
+    const layout::Rect rect = rectOf(form(), {ControlKind::imgcard, form().deck[21]});
+    const QImage shown = twice.copy(2 * ui::pixels(rect.Left), 2 * ui::pixels(rect.Top), 140, 214);
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              face.convertToFormat(QImage::Format_RGB32));
+}
+
+}  // namespace
+}  // namespace quillane
