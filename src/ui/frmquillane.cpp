@@ -8,6 +8,7 @@
 
 #include "ui/fonts.h"
 #include "ui/pictures.h"
+#include "ui/table_accessible.h"
 #include "ui/table_view.h"
 
 namespace quillane::ui {
@@ -35,6 +36,7 @@ QString buttonStyle(layout::Rgb background) {
 
 frmquillane::frmquillane(TickClock timer, QWidget* parent)
     : QMainWindow(parent), form_(nullptr, std::move(timer)) {
+    installTableAccessibility();
     setWindowTitle(text(layout::windowCaption));
     setWindowIcon(diamondIcon());
 

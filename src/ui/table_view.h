@@ -22,6 +22,7 @@ class TableView : public QWidget {
 
     // The control a click at this point of the widget would reach, if any.
     std::optional<ControlRef> controlAt(QPointF point) const;
+    const Form& form() const { return form_; }
     // Schedules a repaint of just the places where a control changed since the last call.
     void refresh();
 

@@ -1,0 +1,306 @@
+#include "ui/table_accessible.h"
+
+#include <QAccessible>
+
+#include "model/control_description.h"
+#include "model/control_geometry.h"
+#include "ui/pictures.h"
+#include "ui/table_view.h"
+
+namespace quillane::ui {
+
+namespace {
+
+QString toQString(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+QRect screenRect(const TableView* table, const layout::Rect& rect) {
+    const QRect local(pixels(rect.Left), pixels(rect.Top), pixels(rect.Width), pixels(rect.Height));
+    return {table->mapToGlobal(local.topLeft()), local.size()};
+}
+
+// The common part of the children that have no QObject of their own.
+class VirtualChild : public QAccessibleInterface {
+  public:
+    explicit VirtualChild(const TableAccessible* table) : table_(table) {}
+
+    bool isValid() const override { return table_->isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table_->window(); }
+    QAccessibleInterface* parent() const override { return const_cast<TableAccessible*>(table_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+  protected:
+    const TableAccessible* table_;
+};
+
+// A face, a back, the stock, the round marker or a label.
+class ControlChild final : public VirtualChild {
+  public:
+    ControlChild(const TableAccessible* table, ControlRef control)
+        : VirtualChild(table), control_(control) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const ControlDescription description = describeControl(table_->form(), control_);
+        if (kind == QAccessible::Name) return toQString(description.name);
+        if (kind == QAccessible::Description) return toQString(description.description);
+        return {};
+    }
+    QRect rect() const override {
+        return screenRect(table_->table(), rectOf(table_->form(), control_));
+    }
+    QAccessible::Role role() const override {
+        if (isClickable(table_->form(), control_)) return QAccessible::Button;
+        return labelOf(table_->form(), control_) != nullptr ? QAccessible::StaticText
+                                                            : QAccessible::Graphic;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !isVisible(table_->form(), control_);
+        state.disabled =
+            (control_.kind == ControlKind::imgcard || control_.kind == ControlKind::Image2) &&
+            !isClickable(table_->form(), control_);
+        return state;
+    }
+
+  private:
+    ControlRef control_;
+};
+
+class ScoreTable;
+
+// One cell of the score table: the row's name in column 0, its points in column 1.
+class ScoreCell final : public VirtualChild, public QAccessibleTableCellInterface {
+  public:
+    ScoreCell(const TableAccessible* table, const ScoreTable* scores, int row, int column)
+        : VirtualChild(table), scores_(scores), row_(row), column_(column) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+    QAccessibleInterface* parent() const override;
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name) return {};
+        const auto row = static_cast<std::size_t>(row_ + 1);
+        const Form& form = table_->form();
+        return toQString(column_ == 0 ? form.lblscoreots.at(row).Caption
+                                      : form.lblscore.at(row).Caption);
+    }
+    QRect rect() const override {
+        const ControlKind kind = column_ == 0 ? ControlKind::lblscoreots : ControlKind::lblscore;
+        return screenRect(table_->table(), rectOf(table_->form(), {kind, row_ + 1}));
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override { return {}; }
+
+    int columnExtent() const override { return 1; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    int columnIndex() const override { return column_; }
+    int rowExtent() const override { return 1; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int rowIndex() const override { return row_; }
+    bool isSelected() const override { return false; }
+    QAccessibleInterface* table() const override;
+
+  private:
+    const ScoreTable* scores_;
+    int row_;
+    int column_;
+};
+
+// The score table: a row for each round and one for the total; the columns are headed by the
+// table's heading labels.
+class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
+  public:
+    static constexpr int rows = layout::scoreRows - 1;
+    static constexpr int columns = 2;
+
+    explicit ScoreTable(const TableAccessible* table) : VirtualChild(table) {
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                cells_.push_back(QAccessible::registerAccessibleInterface(
+                    new ScoreCell(table, this, row, column)));
+            }
+        }
+    }
+    ~ScoreTable() override {
+        for (QAccessible::Id id : cells_) QAccessible::deleteAccessibleInterface(id);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                   : nullptr;
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? QStringLiteral("Score table") : QString();
+    }
+    QRect rect() const override {
+        const Single top = layout::scoreTableTop;
+        return screenRect(table_->table(), {layout::scoreNameLeft, top,
+                                            layout::scoreBottomRuleEnd - layout::scoreNameLeft,
+                                            layout::scoreRowTop(layout::scoreRows) - top});
+    }
+    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::State state() const override { return {}; }
+    int childCount() const override { return static_cast<int>(cells_.size()); }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < childCount()
+                   ? QAccessible::accessibleInterface(cells_.at(static_cast<std::size_t>(index)))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i) {
+            if (QAccessible::accessibleInterface(cells_.at(static_cast<std::size_t>(i))) == child)
+                return i;
+        }
+        return -1;
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= rows || column < 0 || column >= columns) return nullptr;
+        return child(row * columns + column);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override {
+        const Form& form = table_->form();
+        return toQString(column == 0 ? form.lblscoreots.at(0).Caption
+                                     : form.lblscore.at(0).Caption);
+    }
+    QString rowDescription(int row) const override {
+        return toQString(table_->form().lblscoreots.at(static_cast<std::size_t>(row + 1)).Caption);
+    }
+    int columnCount() const override { return columns; }
+    int rowCount() const override { return rows; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+  private:
+    std::vector<QAccessible::Id> cells_;
+};
+
+QAccessibleInterface* ScoreCell::parent() const {
+    return const_cast<ScoreTable*>(scores_);
+}
+QAccessibleInterface* ScoreCell::table() const {
+    return const_cast<ScoreTable*>(scores_);
+}
+
+QAccessibleInterface* factory(const QString&, QObject* object) {
+    if (auto* table = qobject_cast<TableView*>(object)) return new TableAccessible(table);
+    return nullptr;
+}
+
+}  // namespace
+
+TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QAccessible::Pane) {}
+
+TableAccessible::~TableAccessible() {
+    for (const auto& [control, id] : controls_) QAccessible::deleteAccessibleInterface(id);
+    if (scoreTable_) QAccessible::deleteAccessibleInterface(*scoreTable_);
+}
+
+TableView* TableAccessible::table() const {
+    return static_cast<TableView*>(widget());
+}
+const Form& TableAccessible::form() const {
+    return table()->form();
+}
+
+QString TableAccessible::text(QAccessible::Text kind) const {
+    return kind == QAccessible::Name ? QStringLiteral("Card table") : QAccessibleWidget::text(kind);
+}
+
+QAccessibleInterface* TableAccessible::controlChild(ControlRef control) const {
+    const auto key = std::pair(static_cast<int>(control.kind), control.index);
+    auto found = controls_.find(key);
+    if (found == controls_.end()) {
+        found =
+            controls_
+                .emplace(key,
+                         QAccessible::registerAccessibleInterface(new ControlChild(this, control)))
+                .first;
+    }
+    return QAccessible::accessibleInterface(found->second);
+}
+
+QAccessibleInterface* TableAccessible::scoreTable() const {
+    if (!scoreTable_) scoreTable_ = QAccessible::registerAccessibleInterface(new ScoreTable(this));
+    return QAccessible::accessibleInterface(*scoreTable_);
+}
+
+std::vector<QAccessibleInterface*> TableAccessible::children() const {
+    std::vector<QAccessibleInterface*> found;
+    for (QWidget* button : table()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (button->isVisible()) found.push_back(QAccessible::queryAccessibleInterface(button));
+    }
+    // Read from the top of the table down and from left to right, as a player looks at it.
+    std::vector<ControlRef> shown;
+    for (const ControlRef& control : stackingOrder) {
+        if (isReadAlone(control) && isVisible(form(), control)) shown.push_back(control);
+    }
+    std::stable_sort(shown.begin(), shown.end(), [this](ControlRef a, ControlRef b) {
+        const layout::Rect first = rectOf(form(), a);
+        const layout::Rect second = rectOf(form(), b);
+        return std::pair(first.Top, first.Left) < std::pair(second.Top, second.Left);
+    });
+    for (const ControlRef& control : shown) found.push_back(controlChild(control));
+    if (form().lblscore.at(0).Visible) found.push_back(scoreTable());
+    return found;
+}
+
+int TableAccessible::childCount() const {
+    return static_cast<int>(children().size());
+}
+
+QAccessibleInterface* TableAccessible::child(int index) const {
+    const auto all = children();
+    return index >= 0 && index < static_cast<int>(all.size())
+               ? all.at(static_cast<std::size_t>(index))
+               : nullptr;
+}
+
+int TableAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const auto all = children();
+    const auto found = std::find(all.begin(), all.end(), child);
+    return found == all.end() ? -1 : static_cast<int>(found - all.begin());
+}
+
+QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
+    const QPoint local = table()->mapFromGlobal(QPoint(x, y));
+    if (QWidget* button = table()->childAt(local))
+        return QAccessible::queryAccessibleInterface(button);
+    const auto control = table()->controlAt(local);
+    if (!control) return nullptr;
+    if (!isReadAlone(*control)) return form().lblscore.at(0).Visible ? scoreTable() : nullptr;
+    return controlChild(*control);
+}
+
+void installTableAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace quillane::ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAccessibleWidget>
+#include <map>
+#include <optional>
+
+#include "model/form.h"
+#include "model/stacking.h"
+
+namespace quillane::ui {
+
+class TableView;
+
+// What a screen reader finds on the table: every painted control that shows, as a child of
+// its own (a face reads as its card, "Queen of spades"; a back as a face-down card; the stock
+// and the waste pile say what they are), the score table as a table of rounds, and the push
+// buttons. Nothing here changes what is painted.
+class TableAccessible : public QAccessibleWidget {
+  public:
+    explicit TableAccessible(TableView* table);
+    ~TableAccessible() override;
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QString text(QAccessible::Text kind) const override;
+
+    const Form& form() const;
+    TableView* table() const;
+
+  private:
+    // The children as they stand now, in reading order: the buttons, then the painted controls
+    // from the top of the table down, with the score table in place of its labels and lines.
+    std::vector<QAccessibleInterface*> children() const;
+    QAccessibleInterface* controlChild(ControlRef control) const;
+    QAccessibleInterface* scoreTable() const;
+
+    mutable std::map<std::pair<int, int>, QAccessible::Id> controls_;
+    mutable std::optional<QAccessible::Id> scoreTable_;
+};
+
+// Installs the interfaces above for every table view.
+void installTableAccessibility();
+
+}  // namespace quillane::ui

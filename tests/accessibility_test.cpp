@@ -1,0 +1,142 @@
+#include <QAccessible>
+#include <iostream>
+
+#include "window_fixture.h"
+
+namespace quillane {
+namespace {
+
+using testing::WindowTest;
+
+struct Heard {
+    QAccessible::Role role;
+    std::string name;
+    std::string description;
+};
+
+std::vector<Heard> readOut(QAccessibleInterface* table) {
+    std::vector<Heard> heard;
+    for (int i = 0; i < table->childCount(); ++i) {
+        QAccessibleInterface* child = table->child(i);
+        heard.push_back({child->role(), child->text(QAccessible::Name).toStdString(),
+                         child->text(QAccessible::Description).toStdString()});
+    }
+    return heard;
+}
+
+const char* roleName(QAccessible::Role role) {
+    switch (role) {
+        case QAccessible::Button:
+            return "button";
+        case QAccessible::Graphic:
+            return "picture";
+        case QAccessible::StaticText:
+            return "text";
+        case QAccessible::Table:
+            return "table";
+        default:
+            return "other";
+    }
+}
+
+int count(const std::vector<Heard>& heard, const std::string& name) {
+    return static_cast<int>(
+        std::count_if(heard.begin(), heard.end(), [&](const Heard& h) { return h.name == name; }));
+}
+
+const Heard* find(const std::vector<Heard>& heard, const std::string& name) {
+    const auto found =
+        std::find_if(heard.begin(), heard.end(), [&](const Heard& h) { return h.name == name; });
+    return found == heard.end() ? nullptr : &*found;
+}
+
+TEST_F(WindowTest, AScreenReaderReadsTheStartOfARound) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    clickControl({ControlKind::Image2, 0});
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->text(QAccessible::Name), "Card table");
+    const auto heard = readOut(table);
+
+    std::cout << "A screen reader hears, at the start of round 1 after the first stock click:\n";
+    for (const Heard& h : heard) {
+        std::cout << "  [" << roleName(h.role) << "] " << h.name
+                  << (h.description.empty() ? "" : " - " + h.description) << "\n";
+    }
+
+    for (int slot = firstBottomSlot; slot < slotCount; ++slot) {
+        const Heard* face = find(heard, cardName(form().deck[slot]));
+        ASSERT_NE(face, nullptr) << positionName(slot);
+        EXPECT_EQ(face->description, "face up, " + positionName(slot));
+        EXPECT_EQ(face->role, QAccessible::Button);
+    }
+    EXPECT_EQ(count(heard, "Face-down card"), 21);
+    const Heard* waste = find(heard, cardName(form().deck[28]));
+    ASSERT_NE(waste, nullptr);
+    EXPECT_EQ(waste->description, "top of the waste pile, 1 card");
+    const Heard* stock = find(heard, "Stock");
+    ASSERT_NE(stock, nullptr);
+    EXPECT_EQ(stock->description, "23 cards to turn");
+    EXPECT_NE(find(heard, "Remove"), nullptr) << "the button";
+    EXPECT_NE(find(heard, "QUILLANE"), nullptr);
+    EXPECT_EQ(find(heard, "Click this card for start"), nullptr) << "hidden after the first click";
+    EXPECT_EQ(find(heard, "Round marker")->description, "round 1");
+
+    const Heard* scores = find(heard, "Score table");
+    ASSERT_NE(scores, nullptr);
+    EXPECT_EQ(scores->role, QAccessible::Table);
+}
+
+TEST_F(WindowTest, TheScoreTableReadsAsATableOfRounds) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
+    QAccessibleInterface* scores = nullptr;
+    for (int i = 0; i < table->childCount(); ++i) {
+        if (table->child(i)->role() == QAccessible::Table) scores = table->child(i);
+    }
+    ASSERT_NE(scores, nullptr);
+    QAccessibleTableInterface* grid = scores->tableInterface();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->rowCount(), 6);
+    EXPECT_EQ(grid->columnCount(), 2);
+    EXPECT_EQ(grid->columnDescription(0), "Round number");
+    EXPECT_EQ(grid->columnDescription(1), "Score");
+    EXPECT_EQ(grid->rowDescription(0), "1");
+    EXPECT_EQ(grid->rowDescription(5), "Total");
+    EXPECT_EQ(grid->cellAt(2, 0)->text(QAccessible::Name), "3");
+    EXPECT_EQ(grid->cellAt(5, 1)->text(QAccessible::Name), "0");
+    QAccessibleTableCellInterface* cell = grid->cellAt(4, 1)->tableCellInterface();
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->rowIndex(), 4);
+    EXPECT_EQ(cell->columnIndex(), 1);
+}
+
+TEST_F(WindowTest, ShowcaseKingsReadAsDisabledCards) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
+    const auto heard = readOut(table);
+    for (Integer king : kings) {
+        const Heard* card = find(heard, cardName(king));
+        ASSERT_NE(card, nullptr) << cardName(king);
+        EXPECT_EQ(card->description, "showcase");
+    }
+    EXPECT_EQ(find(heard, "Score table"), nullptr) << "hidden in the showcase";
+    EXPECT_NE(find(heard, "Start game"), nullptr);
+}
+
+TEST_F(WindowTest, PointingAtTheTableFindsTheControlThere) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
+    const QRect stock = [&] {
+        for (int i = 0; i < table->childCount(); ++i) {
+            if (table->child(i)->text(QAccessible::Name) == "Stock") return table->child(i)->rect();
+        }
+        return QRect();
+    }();
+    ASSERT_FALSE(stock.isEmpty());
+    QAccessibleInterface* there = table->childAt(stock.center().x(), stock.center().y());
+    ASSERT_NE(there, nullptr);
+    EXPECT_EQ(there->text(QAccessible::Name), "Stock");
+}
+
+}  // namespace
+}  // namespace quillane
