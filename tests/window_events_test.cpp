@@ -17,17 +17,7 @@ class WindowEvents : public WindowTest {
         QTest::mouseClick(window->startButton(), Qt::LeftButton);
         for (int i = 0; i < stockClicks; ++i) clickControl({ControlKind::Image2, 0});
     }
-    QImage onScreen() const {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        return window->screen()
-            ->grabWindow(window->winId())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    }
-    QImage freshRendering() const {
-        return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    }
+    QImage onScreen() const { return testing::windowOnScreen(window.get()); }
 };
 
 TEST_F(WindowEvents, ClicksOnLabelsLinesAndBareTableDoNothing) {
