@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int startupRuns = 10;
+constexpr int startupRuns = 20;
 constexpr int idleRuns = 3;
 constexpr int idleSeconds = 10;
 

@@ -12,7 +12,8 @@ namespace {
 constexpr qreal pixelsPerPoint = 96.0 / 72.0;
 // A true bold italic in Arial's widths, so that captions laid out for the wider Arial Black
 // still fit; DejaVu Sans if even that is missing.
-const QStringList heavyFallbacks = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+const QStringList heavyFallbacks = {QStringLiteral("Liberation Sans"),
+                                    QStringLiteral("DejaVu Sans")};
 // Faces as narrow as the classic 8-point interface font, so that captions such as "Round
 // number" fit their labels on one line.
 const QStringList interfaceFaces = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "ui/fonts.h"
+#include "ui/graphical_button.h"
 #include "ui/pictures.h"
 #include "ui/table_accessible.h"
 #include "ui/table_view.h"
@@ -17,19 +18,6 @@ namespace {
 
 QString text(std::string_view view) {
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-// Graphical-style buttons are filled with their colour inside a raised edge.
-QString buttonStyle(layout::Rgb background) {
-    return QStringLiteral(
-               "QPushButton { background-color: rgb(%1, %2, %3); border-style: solid;"
-               " border-width: 2px; border-color: #ffffff #404040 #404040 #ffffff; }"
-               "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }"
-               "QPushButton:focus { border-color: #000000; }"
-               "QPushButton:disabled { color: #808080; }")
-        .arg(background.red)
-        .arg(background.green)
-        .arg(background.blue);
 }
 
 }  // namespace
@@ -73,12 +61,11 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
 }
 
 QPushButton* frmquillane::makeButton(const layout::ButtonSpec& spec) {
-    auto* button = new QPushButton(text(spec.caption), table_);
+    const QColor face(spec.background.red, spec.background.green, spec.background.blue);
+    auto* button = new GraphicalButton(text(spec.caption), face, table_);
     button->setGeometry(pixels(spec.rect.Left), pixels(spec.rect.Top), pixels(spec.rect.Width),
                         pixels(spec.rect.Height));
     button->setFont(fontFor(layout::defaultFont));
-    button->setStyleSheet(buttonStyle(spec.background));
-    button->setAutoDefault(false);
     return button;
 }
 
