@@ -9,6 +9,7 @@
 #include "random_play.h"
 #include "ui/frmquillane.h"
 #include "ui/pictures.h"
+#include "ui/qt_text.h"
 #include "ui/table_view.h"
 #include "window_fixture.h"
 
@@ -16,10 +17,6 @@ namespace quillane {
 namespace {
 
 using testing::Event;
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
 
 // Random games through the real window: clicks go to window coordinates, so Qt's routing to
 // the buttons and the table's hit-testing decide what each click reaches.
@@ -66,7 +63,7 @@ class WindowRandomPlay : public ::testing::Test {
             const QRect place(ui::pixels(spec->rect.Left), ui::pixels(spec->rect.Top),
                               ui::pixels(spec->rect.Width), ui::pixels(spec->rect.Height));
             if (widget->isVisible() != state->Visible || widget->isEnabled() != state->Enabled ||
-                widget->geometry() != place || widget->text() != text(spec->caption)) {
+                widget->geometry() != place || widget->text() != ui::toQString(spec->caption)) {
                 return "button " + widget->text().toStdString() + " does not mirror the form";
             }
         }

@@ -102,6 +102,9 @@ inline constexpr std::string_view titleCaption = "QUILLANE";
 inline constexpr std::string_view writtenCaption = "Written with Qt 6";
 inline constexpr std::string_view zevCaption = "Pairs of 13";
 inline constexpr std::string_view windowCaption = "Quillane";
+inline constexpr std::string_view mnufileCaption = "&File";
+inline constexpr std::string_view mnunewCaption = "New &Game";
+inline constexpr std::string_view mnuexitCaption = "&Exit";
 
 // The score table: row 0 the headings, rows 1 to 5 the rounds, row 6 the total.
 inline constexpr int scoreRows = 7;

@@ -9,28 +9,21 @@
 #include "ui/fonts.h"
 #include "ui/graphical_button.h"
 #include "ui/pictures.h"
+#include "ui/qt_text.h"
 #include "ui/table_accessible.h"
 #include "ui/table_view.h"
 
 namespace quillane::ui {
 
-namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-}  // namespace
-
 frmquillane::frmquillane(TickClock timer, QWidget* parent)
     : QMainWindow(parent), form_(nullptr, std::move(timer)) {
     installTableAccessibility();
-    setWindowTitle(text(layout::windowCaption));
+    setWindowTitle(toQString(layout::windowCaption));
     setWindowIcon(diamondIcon());
 
-    QMenu* mnufile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnunew_ = mnufile->addAction(QStringLiteral("New &Game"));
-    mnuexit_ = mnufile->addAction(QStringLiteral("&Exit"));
+    QMenu* mnufile = menuBar()->addMenu(toQString(layout::mnufileCaption));
+    mnunew_ = mnufile->addAction(toQString(layout::mnunewCaption));
+    mnuexit_ = mnufile->addAction(toQString(layout::mnuexitCaption));
     connect(mnunew_, &QAction::triggered, this,
             [this] { route([this] { form_.mnunew_Click(); }); });
     connect(mnuexit_, &QAction::triggered, this,
@@ -62,7 +55,7 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
 
 QPushButton* frmquillane::makeButton(const layout::ButtonSpec& spec) {
     const QColor face(spec.background.red, spec.background.green, spec.background.blue);
-    auto* button = new GraphicalButton(text(spec.caption), face, table_);
+    auto* button = new GraphicalButton(toQString(spec.caption), face, table_);
     button->setGeometry(pixels(spec.rect.Left), pixels(spec.rect.Top), pixels(spec.rect.Width),
                         pixels(spec.rect.Height));
     button->setFont(fontFor(layout::defaultFont));

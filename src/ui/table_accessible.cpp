@@ -5,15 +5,12 @@
 #include "model/control_description.h"
 #include "model/control_geometry.h"
 #include "ui/pictures.h"
+#include "ui/qt_text.h"
 #include "ui/table_view.h"
 
 namespace quillane::ui {
 
 namespace {
-
-QString toQString(const std::string& value) {
-    return QString::fromStdString(value);
-}
 
 QRect screenRect(const TableView* table, const layout::Rect& rect) {
     const QRect local(pixels(rect.Left), pixels(rect.Top), pixels(rect.Width), pixels(rect.Height));
