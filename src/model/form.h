@@ -24,6 +24,8 @@ inline constexpr int rounds = 5;
 // std::terminate is the program's run-time error, reported with the standard message.
 class Form {
   public:
+    // Without a generator the form uses the game's own, never-seeded one; tests hand in a
+    // scripted sequence, and a clock they move by hand.
     explicit Form(std::unique_ptr<RandomSource> generator = nullptr, TickClock timer = TickClock());
 
     // --- Event handlers ---
