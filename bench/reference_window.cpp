@@ -6,7 +6,7 @@
 
 #include "model/layout.h"
 #include "ui/pictures.h"
-#include "ui/qt_text.h"
+#include "ui/qt_convert.h"
 
 namespace quillane::bench {
 
@@ -22,17 +22,15 @@ std::unique_ptr<QMainWindow> makeReferenceWindow() {
                         ui::pixels(layout::clientSize.Height));
     table->setAutoFillBackground(true);
     QPalette green = table->palette();
-    green.setColor(QPalette::Window, QColor(layout::tableColour.red, layout::tableColour.green,
-                                            layout::tableColour.blue));
+    green.setColor(QPalette::Window, ui::toQColor(layout::tableColour));
     table->setPalette(green);
     window->setCentralWidget(table);
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (const layout::ButtonSpec* spec :
+    for (const layout::ButtonDesign* design :
          {&layout::cmdstart, &layout::cmdnext, &layout::cmdremove}) {
-        auto* button = new QPushButton(ui::toQString(spec->caption), table);
-        button->setGeometry(ui::pixels(spec->rect.Left), ui::pixels(spec->rect.Top),
-                            ui::pixels(spec->rect.Width), ui::pixels(spec->rect.Height));
+        auto* button = new QPushButton(ui::toQString(design->caption), table);
+        button->setGeometry(ui::toQRect(design->rect));
     }
     return window;
 }

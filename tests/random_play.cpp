@@ -6,6 +6,7 @@
 #include <sstream>
 #include <type_traits>
 
+#include "dealt_form.h"
 #include "model/control_geometry.h"
 
 namespace quillane::testing {
@@ -14,7 +15,7 @@ namespace {
 
 struct ButtonRoute {
     Button Form::*state;
-    const layout::ButtonSpec* spec;
+    const layout::ButtonDesign* design;
     void (Form::*handler)() noexcept;
     char key;
 };
@@ -28,9 +29,6 @@ bool inRound(const Form& form) {
     return !form.cmdstart.Visible;
 }
 
-const Image& faceOf(const Form& form, int card) {
-    return form.imgcard.at(static_cast<std::size_t>(card));
-}
 int cardAt(const Form& form, int position) {
     return form.deck.at(static_cast<std::size_t>(position));
 }
@@ -278,7 +276,7 @@ Event EventSource::next(const Form& form) {
         std::vector<std::pair<layout::Rect, int>> targets;
         for (const ButtonRoute& route : buttonRoutes) {
             const Button& button = form.*route.state;
-            if (button.Visible && button.Enabled) targets.push_back({route.spec->rect, 4});
+            if (button.Visible && button.Enabled) targets.push_back({route.design->rect, 4});
         }
         if (isClickable(form, {ControlKind::Image2, 0}))
             targets.push_back({rectOf(form, {ControlKind::Image2, 0}), 4});
@@ -316,7 +314,7 @@ void deliver(Form& form, const Event& event) {
         case Event::Kind::click: {
             for (const ButtonRoute& route : buttonRoutes) {
                 const Button& button = form.*route.state;
-                if (!button.Visible || !route.spec->rect.contains(event.x, event.y)) continue;
+                if (!button.Visible || !route.design->rect.contains(event.x, event.y)) continue;
                 if (button.Enabled) (form.*route.handler)();
                 return;
             }

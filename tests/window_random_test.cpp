@@ -9,7 +9,7 @@
 #include "random_play.h"
 #include "ui/frmquillane.h"
 #include "ui/pictures.h"
-#include "ui/qt_text.h"
+#include "ui/qt_convert.h"
 #include "ui/table_view.h"
 #include "window_fixture.h"
 
@@ -55,15 +55,14 @@ class WindowRandomPlay : public ::testing::Test {
 
     // Every button shows exactly what the form says about it.
     std::optional<std::string> buttonsMirrorTheForm() const {
-        const std::array<std::tuple<QPushButton*, const Button*, const layout::ButtonSpec*>, 3>
+        const std::array<std::tuple<QPushButton*, const Button*, const layout::ButtonDesign*>, 3>
             buttons = {{{window->startButton(), &window->form().cmdstart, &layout::cmdstart},
                         {window->nextButton(), &window->form().cmdnext, &layout::cmdnext},
                         {window->removeButton(), &window->form().cmdremove, &layout::cmdremove}}};
-        for (const auto& [widget, state, spec] : buttons) {
-            const QRect place(ui::pixels(spec->rect.Left), ui::pixels(spec->rect.Top),
-                              ui::pixels(spec->rect.Width), ui::pixels(spec->rect.Height));
+        for (const auto& [widget, state, design] : buttons) {
+            const QRect place = ui::toQRect(design->rect);
             if (widget->isVisible() != state->Visible || widget->isEnabled() != state->Enabled ||
-                widget->geometry() != place || widget->text() != ui::toQString(spec->caption)) {
+                widget->geometry() != place || widget->text() != ui::toQString(design->caption)) {
                 return "button " + widget->text().toStdString() + " does not mirror the form";
             }
         }

@@ -10,7 +10,7 @@ std::size_t indexOf(ControlRef control) {
     return static_cast<std::size_t>(control.index);
 }
 
-layout::Rect lineRect(const layout::LineSpec& line) {
+layout::Rect lineRect(const layout::LineDesign& line) {
     const Single pixel = twipsPerPixel;
     return {std::min(line.X1, line.X2), std::min(line.Y1, line.Y2),
             std::abs(line.X2 - line.X1) + pixel, std::abs(line.Y2 - line.Y1) + pixel};
@@ -67,7 +67,7 @@ const Label* labelOf(const Form& form, ControlRef control) {
     }
 }
 
-std::optional<layout::LabelSpec> labelSpecOf(ControlRef control) {
+std::optional<layout::LabelDesign> labelDesignOf(ControlRef control) {
     switch (control.kind) {
         case ControlKind::Lblver:
             return layout::Lblver;
@@ -99,7 +99,7 @@ layout::Rect rectOf(const Form& form, ControlRef control) {
     if (const Image* image = imageOf(form, control)) {
         return layout::rectAt(image->place(), imageSize(control));
     }
-    if (const auto spec = labelSpecOf(control)) return spec->rect;
+    if (const auto design = labelDesignOf(control)) return design->rect;
     if (control.kind == ControlKind::Line1) return lineRect(layout::Line1(control.index));
     return lineRect(layout::Line2.at(indexOf(control)));
 }

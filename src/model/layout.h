@@ -72,29 +72,29 @@ inline constexpr Place arrowStartPlace = {8520, 3000};
 inline constexpr Single arrowRoundStep = 240;
 
 // Push buttons, filled with their background colour.
-struct ButtonSpec {
+struct ButtonDesign {
     Rect rect;
     std::string_view caption;
     Rgb background;
 };
-inline constexpr ButtonSpec cmdstart = {{3720, 4800, 4695, 375}, "&Start game", yellow};
-inline constexpr ButtonSpec cmdnext = {{5040, 7320, 2415, 375}, "&Next round", orange};
-inline constexpr ButtonSpec cmdremove = {{8520, 4680, 2535, 375}, "&Remove", cyan};
+inline constexpr ButtonDesign cmdstart = {{3720, 4800, 4695, 375}, "&Start game", yellow};
+inline constexpr ButtonDesign cmdnext = {{5040, 7320, 2415, 375}, "&Next round", orange};
+inline constexpr ButtonDesign cmdremove = {{8520, 4680, 2535, 375}, "&Remove", cyan};
 
 // Labels paint their background and never size themselves to their text. A text colour of
 // nullopt is the system's button-text colour.
-struct LabelSpec {
+struct LabelDesign {
     Rect rect;
     std::optional<Rgb> text;
     Rgb background;
     Font font;
     bool centred = false;
 };
-inline constexpr LabelSpec Lblver = {{10560, 600, 1215, 375}, std::nullopt, green, captionFont};
-inline constexpr LabelSpec lblstart = {{5400, 6960, 1575, 255}, maroon, green, defaultFont};
-inline constexpr LabelSpec lblots = {{4920, 0, 7095, 495}, std::nullopt, green, titleFont};
-inline constexpr LabelSpec lblwritten = {{8640, 7320, 3255, 375}, blue, green, captionFont};
-inline constexpr LabelSpec lblzev = {{120, 7320, 1935, 375}, blue, green, captionFont};
+inline constexpr LabelDesign Lblver = {{10560, 600, 1215, 375}, std::nullopt, green, captionFont};
+inline constexpr LabelDesign lblstart = {{5400, 6960, 1575, 255}, maroon, green, defaultFont};
+inline constexpr LabelDesign lblots = {{4920, 0, 7095, 495}, std::nullopt, green, titleFont};
+inline constexpr LabelDesign lblwritten = {{8640, 7320, 3255, 375}, blue, green, captionFont};
+inline constexpr LabelDesign lblzev = {{120, 7320, 1935, 375}, blue, green, captionFont};
 
 inline constexpr std::string_view versionCaption = "Ver. 1.03";
 inline constexpr std::string_view startHint = "Click this card for start";
@@ -123,14 +123,14 @@ inline constexpr std::array<std::string_view, scoreRows> scoreNameCaptions = {
     "Round number", "1", "2", "3", "4", "5", "Total"};
 inline constexpr std::string_view scoreHeading = "Score";
 inline constexpr std::string_view zeroScore = "0";
-constexpr LabelSpec lblscoreots(int row) {
+constexpr LabelDesign lblscoreots(int row) {
     return {{scoreNameLeft, scoreRowTop(row), scoreLabelSize.Width, scoreLabelSize.Height},
             row == totalRow ? green : cyan,
             black,
             defaultFont,
             true};
 }
-constexpr LabelSpec lblscore(int row) {
+constexpr LabelDesign lblscore(int row) {
     return {{scoreValueLeft, scoreRowTop(row), scoreLabelSize.Width, scoreLabelSize.Height},
             row == totalRow ? green : yellow,
             black,
@@ -139,7 +139,7 @@ constexpr LabelSpec lblscore(int row) {
 }
 
 // Lines are one pixel wide. A colour of nullopt is the system's window-text colour.
-struct LineSpec {
+struct LineDesign {
     Single X1 = 0;
     Single Y1 = 0;
     Single X2 = 0;
@@ -148,10 +148,10 @@ struct LineSpec {
 inline constexpr int gridLines = 11;
 inline constexpr int frameLines = 4;
 inline constexpr Rgb gridColour = lightGrey;
-constexpr LineSpec Line1(int i) {
+constexpr LineDesign Line1(int i) {
     const Single bottom = scoreRowTop(scoreRows);
     if (i < scoreRows) return {scoreNameLeft, scoreRowTop(i), scoreRightRule, scoreRowTop(i)};
-    const std::array<LineSpec, 4> others = {{
+    const std::array<LineDesign, 4> others = {{
         {scoreNameLeft, bottom, scoreBottomRuleEnd, bottom},
         {scoreNameLeft, scoreTableTop, scoreNameLeft, bottom},
         {scoreValueLeft, scoreTableTop, scoreValueLeft, bottom},
@@ -159,7 +159,7 @@ constexpr LineSpec Line1(int i) {
     }};
     return others.at(static_cast<std::size_t>(i - scoreRows));
 }
-inline constexpr std::array<LineSpec, frameLines> Line2 = {{
+inline constexpr std::array<LineDesign, frameLines> Line2 = {{
     {8520, 5160, 11040, 5160},
     {8520, 6960, 11040, 6960},
     {8520, 5160, 8520, 6960},

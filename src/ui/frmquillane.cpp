@@ -9,7 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/graphical_button.h"
 #include "ui/pictures.h"
-#include "ui/qt_text.h"
+#include "ui/qt_convert.h"
 #include "ui/table_accessible.h"
 #include "ui/table_view.h"
 
@@ -53,11 +53,10 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
     route([this] { form_.Form_Load(); });
 }
 
-QPushButton* frmquillane::makeButton(const layout::ButtonSpec& spec) {
-    const QColor face(spec.background.red, spec.background.green, spec.background.blue);
-    auto* button = new GraphicalButton(toQString(spec.caption), face, table_);
-    button->setGeometry(pixels(spec.rect.Left), pixels(spec.rect.Top), pixels(spec.rect.Width),
-                        pixels(spec.rect.Height));
+QPushButton* frmquillane::makeButton(const layout::ButtonDesign& design) {
+    auto* button =
+        new GraphicalButton(toQString(design.caption), toQColor(design.background), table_);
+    button->setGeometry(toQRect(design.rect));
     button->setFont(fontFor(layout::defaultFont));
     return button;
 }

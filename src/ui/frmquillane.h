@@ -32,7 +32,7 @@ class frmquillane : public QMainWindow {
     void centreOnScreen();
 
   private:
-    QPushButton* makeButton(const layout::ButtonSpec& spec);
+    QPushButton* makeButton(const layout::ButtonDesign& design);
     void route(const std::function<void()>& handler);
     void mirror();
 

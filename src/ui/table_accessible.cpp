@@ -5,7 +5,7 @@
 #include "model/control_description.h"
 #include "model/control_geometry.h"
 #include "ui/pictures.h"
-#include "ui/qt_text.h"
+#include "ui/qt_convert.h"
 #include "ui/table_view.h"
 
 namespace quillane::ui {
@@ -13,7 +13,7 @@ namespace quillane::ui {
 namespace {
 
 QRect screenRect(const TableView* table, const layout::Rect& rect) {
-    const QRect local(pixels(rect.Left), pixels(rect.Top), pixels(rect.Width), pixels(rect.Height));
+    const QRect local = toQRect(rect);
     return {table->mapToGlobal(local.topLeft()), local.size()};
 }
 

@@ -8,20 +8,9 @@
 #include "model/control_geometry.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
+#include "ui/qt_convert.h"
 
 namespace quillane::ui {
-
-namespace {
-
-QRect pixelRect(const layout::Rect& rect) {
-    return {pixels(rect.Left), pixels(rect.Top), pixels(rect.Width), pixels(rect.Height)};
-}
-
-QColor colourOf(layout::Rgb rgb) {
-    return {rgb.red, rgb.green, rgb.blue};
-}
-
-}  // namespace
 
 TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
@@ -32,7 +21,7 @@ TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_
 
 TableView::Appearance TableView::appearanceOf(ControlRef control) const {
     const Label* label = labelOf(form_, control);
-    return {quillane::isVisible(form_, control), pixelRect(rectOf(form_, control)),
+    return {quillane::isVisible(form_, control), toQRect(rectOf(form_, control)),
             label != nullptr ? label->Caption : std::string()};
 }
 
@@ -59,16 +48,16 @@ std::optional<ControlRef> TableView::controlAt(QPointF point) const {
 
 void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), colourOf(layout::tableColour));
+    painter.fillRect(event->rect(), toQColor(layout::tableColour));
     for (const ControlRef& control : stackingOrder | std::views::reverse) {
         if (!quillane::isVisible(form_, control)) continue;
-        if (!event->region().intersects(pixelRect(rectOf(form_, control)))) continue;
+        if (!event->region().intersects(toQRect(rectOf(form_, control)))) continue;
         paintControl(painter, control);
     }
 }
 
 void TableView::paintControl(QPainter& painter, ControlRef control) {
-    const QRect rect = pixelRect(rectOf(form_, control));
+    const QRect rect = toQRect(rectOf(form_, control));
     // The device decides: a screen, or an image rendered at another density.
     const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
     switch (control.kind) {
@@ -86,7 +75,7 @@ void TableView::paintControl(QPainter& painter, ControlRef control) {
             painter.drawPixmap(rect.topLeft(), pictures_.arrow(ratio));
             break;
         case ControlKind::Line1:
-            painter.fillRect(rect, colourOf(layout::gridColour));
+            painter.fillRect(rect, toQColor(layout::gridColour));
             break;
         case ControlKind::Line2:
             painter.fillRect(rect, palette().color(QPalette::WindowText));
@@ -99,12 +88,12 @@ void TableView::paintControl(QPainter& painter, ControlRef control) {
 
 // Labels paint their background and draw their caption from the top, wrapping at words.
 void TableView::paintLabel(QPainter& painter, ControlRef control) {
-    const layout::LabelSpec spec = *labelSpecOf(control);
-    const QRect rect = pixelRect(spec.rect);
-    painter.fillRect(rect, colourOf(spec.background));
-    painter.setFont(fontFor(spec.font));
-    painter.setPen(spec.text ? colourOf(*spec.text) : palette().color(QPalette::ButtonText));
-    const int alignment = (spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    const layout::LabelDesign design = *labelDesignOf(control);
+    const QRect rect = toQRect(design.rect);
+    painter.fillRect(rect, toQColor(design.background));
+    painter.setFont(fontFor(design.font));
+    painter.setPen(design.text ? toQColor(*design.text) : palette().color(QPalette::ButtonText));
+    const int alignment = (design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
     painter.drawText(rect, alignment | Qt::TextWordWrap,
                      QString::fromStdString(labelOf(form_, control)->Caption));
 }
