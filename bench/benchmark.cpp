@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the game and a bare reference window again and again and prints how long each takes
 // to show its first frame, how much memory it holds, what the game costs while it sits idle,
 // and how long a click takes to reach the screen. Run it under an X server (xvfb-run).

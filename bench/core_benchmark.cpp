@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The core alone: the deal, each handler and a whole round, without any toolkit.
 
 #include <benchmark/benchmark.h>

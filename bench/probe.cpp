@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A measuring copy of the game, started by the benchmark: the same window with a few hooks.
 //
 //   quillane-probe game|reference showcase|play idle|clicks

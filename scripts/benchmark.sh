@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Quillane in Release with its benchmarks and prints their figures: start-up, memory,
 # idle cost and click latency of the real window under Xvfb against a bare reference window,
 # then the core alone. Installs what is missing on Debian 12, like setup.sh.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Quillane in Release and packages it as a .deb in build-release/ (see setup.sh for what
 # it installs; dpkg-shlibdeps comes from dpkg-dev).
 set -eu

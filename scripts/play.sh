@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets Quillane up (see setup.sh) and starts the game.
 set -eu
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever Quillane needs that is missing on Debian 12, then configures and builds it
 # in ./build. Needs root or sudo for apt-get, and only when something is missing.
 set -eu

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets Quillane up (see setup.sh) and runs the whole test suite, then runs it again built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, which also check every test for leaks.
 # Window tests draw on Qt's offscreen platform, so no display is needed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the window icon, the red diamond, as PNG files of the usual sizes into a hicolor icon
 // theme tree: quillane-icons DIR NAME writes DIR/hicolor/SIZExSIZE/apps/NAME.png.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the game window, or a sheet of every picture, to a PNG file without a display.
 //
 //   quillane-snapshot showcase|dealt|play|end|faces FILE.png [SCALE]
