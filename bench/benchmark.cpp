@@ -12,10 +12,11 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "monotonic_clock.h"
 
 namespace {
 
@@ -23,11 +24,7 @@ constexpr int startupRuns = 20;
 constexpr int idleRuns = 3;
 constexpr int idleSeconds = 10;
 
-long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
-}
+using quillane::bench::monotonicNanoseconds;
 
 struct Summary {
     double median = 0;
@@ -216,8 +213,8 @@ int main(int argc, char* argv[]) {
         }
     }
     for (const auto& [kind, name] :
-         {std::pair{"stock", "stock click"}, std::pair{"card", "card click"},
-          std::pair{"remove", "Remove press"}, std::pair{"next", "Next round press"}}) {
+         {std::pair{"Image2", "stock click"}, std::pair{"imgcard", "card click"},
+          std::pair{"cmdremove", "Remove press"}, std::pair{"cmdnext", "Next round press"}}) {
         const auto& samples = latencyMs[kind];
         if (samples.empty()) continue;
         rows.push_back(

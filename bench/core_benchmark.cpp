@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "autoplay.h"
-#include "deal/generator.h"
 #include "model/form.h"
+#include "model/generator.h"
 
 namespace quillane {
 namespace {
@@ -110,9 +110,9 @@ void wholeRound(benchmark::State& state) {
     form.Form_Load();
     for (auto _ : state) {
         form.mnunew_Click();
-        autoplay::play(form, {autoplay::Move::Kind::startGame});
+        autoplay::play(form, {ControlKind::cmdstart});
         while (const auto move = autoplay::nextMove(form)) {
-            if (move->kind == autoplay::Move::Kind::nextRound) break;
+            if (move->kind == ControlKind::cmdnext) break;
             autoplay::play(form, *move);
         }
         benchmark::DoNotOptimize(form.roundscore);

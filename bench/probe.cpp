@@ -17,9 +17,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <string>
 
+#include "model/control_view.h"
+#include "monotonic_clock.h"
 #include "reference_window.h"
 #include "ui/frmquillane.h"
 #include "ui/table_view.h"
@@ -29,11 +30,7 @@ namespace {
 
 using namespace quillane;
 
-long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
-}
+using quillane::bench::monotonicNanoseconds;
 
 // Counts paints of one widget, and reports the first time a top-level event that painted it
 // has been handled completely (the paint flushed to the screen).
@@ -66,24 +63,14 @@ class PaintWatch : public QApplication {
     bool reported_ = false;
 };
 
-const char* kindName(autoplay::Move::Kind kind) {
-    switch (kind) {
-        case autoplay::Move::Kind::startGame:
-            return "start";
-        case autoplay::Move::Kind::stock:
-            return "stock";
-        case autoplay::Move::Kind::card:
-            return "card";
-        case autoplay::Move::Kind::remove:
-            return "remove";
-        case autoplay::Move::Kind::nextRound:
-            return "next";
-    }
-    return "?";
+// The name the harness files a click's latency under.
+std::string kindName(ControlRef control) {
+    const std::string name = controlName(control);
+    return name.substr(0, name.find('('));
 }
 
 // Clicks and waits until the table has been repainted; returns the time that took.
-long long timedClick(PaintWatch& app, ui::frmquillane& window, const autoplay::Move& move) {
+long long timedClick(PaintWatch& app, ui::frmquillane& window, ControlRef move) {
     const int before = app.paints();
     const auto start = std::chrono::steady_clock::now();
     autoplay::click(window, move);
@@ -101,7 +88,7 @@ void measureClicks(PaintWatch& app, ui::frmquillane& window) {
     for (int game = 0; game < games; ++game) {
         while (const auto move = autoplay::nextMove(window.form())) {
             const long long nanoseconds = timedClick(app, window, *move);
-            std::printf("latency %s %lld\n", kindName(move->kind), nanoseconds);
+            std::printf("latency %s %lld\n", kindName(*move).c_str(), nanoseconds);
         }
         window.newGameAction()->trigger();
     }
@@ -110,9 +97,9 @@ void measureClicks(PaintWatch& app, ui::frmquillane& window) {
 }
 
 void setUpRoundInPlay(ui::frmquillane& window) {
-    autoplay::click(window, {autoplay::Move::Kind::startGame});
-    for (int i = 0; i < 5; ++i) autoplay::click(window, {autoplay::Move::Kind::stock});
-    autoplay::click(window, {autoplay::Move::Kind::card, window.form().deck[21]});
+    autoplay::click(window, {ControlKind::cmdstart});
+    for (int i = 0; i < 5; ++i) autoplay::click(window, {ControlKind::Image2});
+    autoplay::click(window, {ControlKind::imgcard, window.form().deck[21]});
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "form_state_printer.h"
 #include "model/form.h"
 #include "scripted_random.h"
 
@@ -67,43 +67,6 @@ inline std::vector<int> visibleFaces(const Form& form) {
         if (faceOf(form, card).Visible) cards.push_back(card);
     }
     return cards;
-}
-
-// Every control property and game variable as text, to check that an event changed nothing.
-inline std::string describe(const Form& form) {
-    std::ostringstream out;
-    auto image = [&](const char* name, std::size_t i, const Image& im) {
-        out << name << i << ':' << im.Left << ',' << im.Top << ',' << im.Visible << im.Enabled
-            << ' ';
-    };
-    for (std::size_t i = 0; i < form.imgcard.size(); ++i) image("imgcard", i, form.imgcard[i]);
-    for (std::size_t i = 0; i < form.Image1.size(); ++i) image("Image1", i, form.Image1[i]);
-    image("Image2", 0, form.Image2);
-    image("imgarrow", 0, form.imgarrow);
-    for (const Button* b : {&form.cmdstart, &form.cmdnext, &form.cmdremove}) {
-        out << "button:" << b->Visible << b->Enabled << ' ';
-    }
-    for (const Label* l :
-         {&form.Lblver, &form.lblstart, &form.lblots, &form.lblwritten, &form.lblzev}) {
-        out << l->Caption << ':' << l->Visible << ' ';
-    }
-    for (std::size_t i = 0; i < form.lblscore.size(); ++i) {
-        out << form.lblscoreots[i].Caption << form.lblscoreots[i].Visible << '|'
-            << form.lblscore[i].Caption << form.lblscore[i].Visible << ' ';
-    }
-    for (const Line& line : form.Line1) out << line.Visible;
-    for (const Line& line : form.Line2) out << line.Visible;
-    out << " vars:";
-    for (int v : {form.roundno, form.totalscore, form.removedflag, form.stockstarted,
-                  form.turnedflag, form.stockpos, form.wastecount, form.selcount, form.sel2flag,
-                  form.sel1card, form.sel2card}) {
-        out << v << ',';
-    }
-    out << form.sel1left << ',' << form.sel1top << ',' << form.sel2left << ',' << form.sel2top;
-    for (int v : form.roundscore) out << ',' << v;
-    for (int v : form.waste) out << ',' << v;
-    for (int v : form.deck) out << ',' << v;
-    return out.str();
 }
 
 }  // namespace quillane::testing

@@ -7,7 +7,7 @@
 #include <limits>
 #include <set>
 
-#include "deal/generator.h"
+#include "model/generator.h"
 
 namespace quillane {
 namespace {

@@ -32,25 +32,21 @@ TEST_F(HighDensity, EveryControlStandsInTheSamePlaceAtTwiceTheDensity) {
     ASSERT_EQ(twice.size(), single.size() * 2);
     int compared = 0;
     for (const ControlRef& control : stackingOrder) {
-        if (!isVisible(form(), control) || control.kind == ControlKind::Line1 ||
-            control.kind == ControlKind::Line2) {
-            continue;
-        }
-        if (controlAt(form(), rectOf(form(), control).Left + 45,
-                      rectOf(form(), control).Top + 45) != control) {
+        const ControlView view = viewOf(form(), control);
+        const layout::Rect rect = view.look.rect;
+        if (!view.catchesClicks) continue;  // hidden, or a line
+        if (tableControlAt(form(), rect.Left + 45, rect.Top + 45) != control) {
             continue;  // covered there by another control
         }
         // Points of one plain colour: the white top edge of a face between its corner index and
         // its pips, the ground just inside a back's frame, a label's bottom-right corner, where
         // no caption reaches.
-        const layout::Rect rect = rectOf(form(), control);
-        const bool label = labelOf(form(), control) != nullptr;
-        const bool face = control.kind == ControlKind::imgcard;
+        const bool label = view.look.drawing == Drawing::label;
+        const bool face = view.look.drawing == Drawing::face;
         const int x = label ? ui::pixels(rect.Left + rect.Width) - 2
                             : ui::pixels(rect.Left) + (face ? 35 : 3);
         const int y = label ? ui::pixels(rect.Top + rect.Height) - 2 : ui::pixels(rect.Top) + 3;
-        EXPECT_EQ(colourAt(single, x, y), colourAt(twice, x, y))
-            << "control kind " << static_cast<int>(control.kind) << " index " << control.index;
+        EXPECT_EQ(colourAt(single, x, y), colourAt(twice, x, y)) << control;
         ++compared;
     }
     EXPECT_GT(compared, 40);
@@ -74,7 +70,7 @@ TEST_F(HighDensity, LinesAndFramesStaySharp) {
 TEST_F(HighDensity, PicturesAreDrawnAtTheDeviceDensityNotScaledUp) {
     const QImage twice = renderAt(window->table(), 2);
     const QImage face = ui::drawFace(form().deck[21], 2).toImage();
-    const layout::Rect rect = rectOf(form(), {ControlKind::imgcard, form().deck[21]});
+    const layout::Rect rect = viewOf(form(), {ControlKind::imgcard, form().deck[21]}).look.rect;
     const QImage shown = twice.copy(2 * ui::pixels(rect.Left), 2 * ui::pixels(rect.Top), 140, 214);
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
               face.convertToFormat(QImage::Format_RGB32));

@@ -8,7 +8,6 @@
 namespace quillane {
 namespace {
 
-using testing::describe;
 using testing::faceOf;
 using testing::startedForm;
 using testing::visibleFaces;
@@ -126,9 +125,9 @@ TEST(Lifecycle, NewGameMidRoundReturnsToTheShowcase) {
 TEST(Lifecycle, NewGameInTheShowcaseChangesNothingVisible) {
     Form form;
     form.Form_Load();
-    const std::string before = describe(form);
+    const ControlStates before = form.controls();
     form.mnunew_Click();
-    EXPECT_EQ(describe(form), before);
+    EXPECT_EQ(form.controls(), before);
 }
 
 TEST(Lifecycle, SecondGameDoesNotReplayTheFirstDeal) {

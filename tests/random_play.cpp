@@ -10,23 +10,12 @@
 #include <type_traits>
 
 #include "dealt_form.h"
-#include "model/control_geometry.h"
+#include "model/control_view.h"
+#include "model/input_routes.h"
 
 namespace quillane::testing {
 
 namespace {
-
-struct ButtonRoute {
-    Button Form::*state;
-    const layout::ButtonDesign* design;
-    void (Form::*handler)() noexcept;
-    char key;
-};
-const std::array<ButtonRoute, 3> buttonRoutes = {{
-    {&Form::cmdstart, &layout::cmdstart, &Form::cmdstart_Click, 'S'},
-    {&Form::cmdnext, &layout::cmdnext, &Form::cmdnext_Click, 'N'},
-    {&Form::cmdremove, &layout::cmdremove, &Form::cmdremove_Click, 'R'},
-}};
 
 bool inRound(const Form& form) {
     return !form.cmdstart.Visible;
@@ -275,17 +264,14 @@ Event EventSource::next(const Form& form) {
     };
     double threshold = mix_.clickOnTarget;
     if (roll < threshold) {
-        // Something clickable, the stock and the buttons more often than any one card.
+        // Something that takes input, the stock and the buttons more often than any one card.
         std::vector<std::pair<layout::Rect, int>> targets;
-        for (const ButtonRoute& route : buttonRoutes) {
-            const Button& button = form.*route.state;
-            if (button.Visible && button.Enabled) targets.push_back({route.design->rect, 4});
-        }
-        if (isClickable(form, {ControlKind::Image2, 0}))
-            targets.push_back({rectOf(form, {ControlKind::Image2, 0}), 4});
-        for (int card = 0; card < cardCount; ++card) {
-            const ControlRef face{ControlKind::imgcard, card};
-            if (isClickable(form, face)) targets.push_back({rectOf(form, face), 1});
+        for (const InputRoute& route : inputRoutes) {
+            for (int index = 0; index < route.count; ++index) {
+                const ControlView view = viewOf(form, {route.kind, index}, ViewPart::withoutSpeech);
+                if (!view.takesInput || view.look.drawing == Drawing::menuItem) continue;
+                targets.push_back({view.look.rect, view.look.drawing == Drawing::face ? 1 : 4});
+            }
         }
         int total = 0;
         for (const auto& target : targets) total += target.second;
@@ -301,8 +287,12 @@ Event EventSource::next(const Form& form) {
         return clickIn({0, 0, layout::clientSize.Width, layout::clientSize.Height});
     }
     if (roll < (threshold += mix_.accessKey)) {
-        return Event{Event::Kind::accessKey, 0, 0,
-                     "SNR"[std::uniform_int_distribution<int>(0, 2)(random_)]};
+        std::vector<char> keys;
+        for (const InputRoute& route : inputRoutes) {
+            if (route.accessKey != 0) keys.push_back(route.accessKey);
+        }
+        const auto pick = std::uniform_int_distribution<std::size_t>(0, keys.size() - 1)(random_);
+        return Event{Event::Kind::accessKey, 0, 0, keys.at(pick)};
     }
     if (roll < (threshold += mix_.ticks)) {
         return Event{Event::Kind::ticks, 0, 0, 0,
@@ -313,40 +303,25 @@ Event EventSource::next(const Form& form) {
 }
 
 void deliver(Form& form, const Event& event) {
+    std::optional<ControlRef> target;
     switch (event.kind) {
-        case Event::Kind::click: {
-            for (const ButtonRoute& route : buttonRoutes) {
-                const Button& button = form.*route.state;
-                if (!button.Visible || !route.design->rect.contains(event.x, event.y)) continue;
-                if (button.Enabled) (form.*route.handler)();
-                return;
-            }
-            const auto control = controlAt(form, event.x, event.y);
-            if (!control || !isClickable(form, *control)) return;
-            if (control->kind == ControlKind::imgcard) {
-                form.imgcard_Click(static_cast<Integer>(control->index));
-            } else {
-                form.Image2_Click();
-            }
-            return;
-        }
+        case Event::Kind::click:
+            target = clickTarget(form, event.x, event.y);
+            break;
         case Event::Kind::accessKey:
-            for (const ButtonRoute& route : buttonRoutes) {
-                const Button& button = form.*route.state;
-                if (route.key == event.key && button.Visible && button.Enabled)
-                    (form.*route.handler)();
-            }
-            return;
+            target = accessKeyTarget(event.key);
+            break;
         case Event::Kind::newGame:
-            form.mnunew_Click();
-            return;
+            target = ControlRef{ControlKind::mnunew};
+            break;
         case Event::Kind::exit:
-            form.mnuexit_Click();
-            return;
+            target = ControlRef{ControlKind::mnuexit};
+            break;
         case Event::Kind::ticks:
             for (int tick = 0; tick < event.count; ++tick) form.Timer1_Timer();
-            return;
+            break;
     }
+    if (target) dispatch(form, *target);
 }
 
 void InvariantChecker::before(const Form& form) {

@@ -48,9 +48,7 @@ class EventSource {
     EventMix mix_;
 };
 
-// Delivers the event the way the toolkit does: push buttons lie above the painted controls;
-// a click reaches only a visible, enabled control; access keys act only on visible, enabled
-// buttons.
+// Delivers the event through the window's routing table, as the window does.
 void deliver(Form& form, const Event& event);
 
 // Checks every rule that must hold between events, reading the table from the pictures.

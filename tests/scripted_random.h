@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "deal/random_source.h"
 #include "model/cards.h"
+#include "model/random_source.h"
 
 namespace quillane::testing {
 

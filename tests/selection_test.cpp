@@ -8,7 +8,6 @@
 namespace quillane {
 namespace {
 
-using testing::describe;
 using testing::faceAt;
 using testing::faceOf;
 using testing::startedForm;
@@ -32,17 +31,17 @@ TEST(Selection, ClicksOnSelectedCardsOrAThirdCardAreRefused) {
     auto form = startedForm();
     form->Image2_Click();
     form->imgcard_Click(form->deck[21]);
-    std::string before = describe(*form);
+    FormState before = form->state();
     form->imgcard_Click(form->deck[21]);
-    EXPECT_EQ(describe(*form), before) << "the card in slot 1";
+    EXPECT_EQ(form->state(), before) << "the card in slot 1";
 
     form->imgcard_Click(form->deck[22]);
     ASSERT_EQ(form->sel2flag, 1);
     EXPECT_EQ(faceAt(*form, 22).place(), selectionSlot2);
-    before = describe(*form);
+    before = form->state();
     for (int position : {21, 22, 23, 28}) {
         form->imgcard_Click(form->deck.at(static_cast<std::size_t>(position)));
-        EXPECT_EQ(describe(*form), before) << positionName(position);
+        EXPECT_EQ(form->state(), before) << positionName(position);
     }
 }
 

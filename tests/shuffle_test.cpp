@@ -7,8 +7,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "deal/generator.h"
 #include "model/form.h"
+#include "model/generator.h"
 #include "scripted_random.h"
 
 namespace quillane {

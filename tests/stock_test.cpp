@@ -8,7 +8,6 @@
 namespace quillane {
 namespace {
 
-using testing::describe;
 using testing::faceAt;
 using testing::startedForm;
 using testing::turnStock;
@@ -75,9 +74,9 @@ TEST(Stock, TwentyFourClicksTurnTheWholeStock) {
 TEST(Stock, GuardIgnoresClicksWhileSlotTwoIsFilled) {
     auto form = startedForm();
     form->sel2flag = 1;
-    const std::string before = describe(*form);
+    const FormState before = form->state();
     form->Image2_Click();
-    EXPECT_EQ(describe(*form), before);
+    EXPECT_EQ(form->state(), before);
     EXPECT_TRUE(form->lblstart.Visible);
 }
 

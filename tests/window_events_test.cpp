@@ -11,7 +11,6 @@
 namespace quillane {
 namespace {
 
-using testing::describe;
 using testing::WindowTest;
 
 class WindowEvents : public WindowTest {
@@ -25,7 +24,7 @@ class WindowEvents : public WindowTest {
 
 TEST_F(WindowEvents, ClicksOnLabelsLinesAndBareTableDoNothing) {
     startAndTurn(1);
-    const std::string before = describe(form());
+    const FormState before = form().state();
     for (const auto& [x, y] :
          std::vector<std::pair<Single, Single>>{{600, 4800},     // bare table
                                                 {6000, 100},     // title
@@ -41,14 +40,14 @@ TEST_F(WindowEvents, ClicksOnLabelsLinesAndBareTableDoNothing) {
         EXPECT_EQ(form().selcount, 0) << x << "," << y;
     }
     QTest::mouseClick(window->removeButton(), Qt::LeftButton);  // disabled
-    EXPECT_EQ(describe(form()), before);
+    EXPECT_EQ(form().state(), before);
 }
 
 TEST_F(WindowEvents, DoubleClicksCountAsTwoClicks) {
     startAndTurn(1);
     // Through the window system, which makes the second press of the pair a double click.
     auto doubleClick = [this](ControlRef control) {
-        const layout::Rect rect = rectOf(form(), control);
+        const layout::Rect rect = viewOf(form(), control).look.rect;
         const QPoint point(ui::pixels(rect.Left) + 30, ui::pixels(rect.Top) + 50);
         QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
                            window->table()->mapTo(window.get(), point));
@@ -65,7 +64,7 @@ TEST_F(WindowEvents, DoubleClicksCountAsTwoClicks) {
 
 TEST_F(WindowEvents, ABurstOfClicksBeforeAnyRepaint) {
     QTest::mouseClick(window->startButton(), Qt::LeftButton);
-    const layout::Rect stock = rectOf(form(), {ControlKind::Image2, 0});
+    const layout::Rect stock = viewOf(form(), {ControlKind::Image2, 0}).look.rect;
     for (int i = 0; i < 30; ++i) {
         QTest::mouseClick(window->table(), Qt::LeftButton, {},
                           QPoint(ui::pixels(stock.Left) + 30, ui::pixels(stock.Top) + 50));
@@ -82,27 +81,27 @@ TEST_F(WindowEvents, ABurstOfClicksBeforeAnyRepaint) {
 TEST_F(WindowEvents, MinimisedAndRestoredMidRound) {
     startAndTurn(5);
     clickControl({ControlKind::imgcard, form().deck[22]});
-    const std::string state = describe(form());
+    const FormState state = form().state();
     const QImage picture = onScreen();
     window->showMinimized();
     QCoreApplication::processEvents();
     window->showNormal();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_EQ(describe(form()), state);
+    EXPECT_EQ(form().state(), state);
     EXPECT_EQ(onScreen(), picture);
 }
 
 TEST_F(WindowEvents, CoveredAndExposedMidRound) {
     startAndTurn(5);
-    const std::string state = describe(form());
+    const FormState state = form().state();
     const QImage picture = onScreen();
     window->hide();
     QCoreApplication::processEvents();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->table()->repaint(QRect(100, 100, 300, 200));  // as after another window moved away
-    EXPECT_EQ(describe(form()), state);
+    EXPECT_EQ(form().state(), state);
     EXPECT_EQ(onScreen(), picture);
 }
 

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <memory>
 
-#include "model/control_geometry.h"
+#include "model/control_view.h"
 #include "ui/frmquillane.h"
 #include "ui/pictures.h"
 #include "ui/table_view.h"
@@ -68,7 +68,7 @@ class WindowTest : public ::testing::Test {
                           QPoint(ui::pixels(left), ui::pixels(top)));
     }
     void clickControl(ControlRef control) {
-        const layout::Rect rect = rectOf(form(), control);
+        const layout::Rect rect = viewOf(form(), control).look.rect;
         clickAt(rect.Left + rect.Width / 2, rect.Top + rect.Height / 2);
     }
 

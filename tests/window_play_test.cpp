@@ -17,7 +17,7 @@ TEST_F(WindowTest, FiveRoundsByClicksEndWithAConsistentScoreTable) {
         now += std::chrono::milliseconds(3);  // the player takes a little time between clicks
         const auto next = autoplay::nextMove(form());
         if (!next) break;
-        if (next->kind == autoplay::Move::Kind::nextRound) ++rounds;
+        if (next->kind == ControlKind::cmdnext) ++rounds;
         autoplay::click(*window, *next);
     }
     ASSERT_FALSE(autoplay::nextMove(form()).has_value()) << "the game came to rest";

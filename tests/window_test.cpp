@@ -3,14 +3,13 @@
 
 #include <QAction>
 
-#include "deal/generator.h"
 #include "dealt_form.h"
+#include "model/generator.h"
 #include "window_fixture.h"
 
 namespace quillane {
 namespace {
 
-using testing::describe;
 using testing::WindowTest;
 
 TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenu) {
@@ -59,12 +58,12 @@ TEST_F(WindowTest, DisabledFacesLookExactlyLikeTheirPicture) {
 
 TEST_F(WindowTest, ClicksOnHiddenFacesAndStripsDoNothing) {
     QTest::mouseClick(window->startButton(), Qt::LeftButton);
-    const std::string dealt = describe(form());
+    const FormState dealt = form().state();
     clickAt(layout::faceStartPlace.Left + 30, layout::faceStartPlace.Top + 30);
     clickControl({ControlKind::Image1, 30});
     clickControl({ControlKind::imgarrow, 0});
     clickControl({ControlKind::lblscore, 3});
-    EXPECT_EQ(describe(form()), dealt);
+    EXPECT_EQ(form().state(), dealt);
 
     clickControl({ControlKind::Image2, 0});
     EXPECT_EQ(form().stockstarted, 1) << "the stock card itself does react";
@@ -73,9 +72,9 @@ TEST_F(WindowTest, ClicksOnHiddenFacesAndStripsDoNothing) {
 }
 
 TEST_F(WindowTest, ShowcaseKingsIgnoreClicks) {
-    const std::string showcase = describe(form());
+    const FormState showcase = form().state();
     clickControl({ControlKind::imgcard, 25});
-    EXPECT_EQ(describe(form()), showcase);
+    EXPECT_EQ(form().state(), showcase);
 }
 
 // A button's access key presses it the way Qt does, with a short press animation.
@@ -93,10 +92,10 @@ TEST_F(WindowTest, AccessKeysActOnlyOnVisibleEnabledButtons) {
     ASSERT_FALSE(form().cmdstart.Visible) << "Alt+S starts the game";
     ASSERT_TRUE(form().cmdremove.Visible && !form().cmdremove.Enabled);
 
-    const std::string dealt = describe(form());
+    const FormState dealt = form().state();
     pressAccessKey(window.get(), Qt::Key_R);
     pressAccessKey(window.get(), Qt::Key_S);
-    EXPECT_EQ(describe(form()), dealt) << "a disabled or hidden button ignores its key";
+    EXPECT_EQ(form().state(), dealt) << "a disabled or hidden button ignores its key";
 
     clickControl({ControlKind::Image2, 0});
     clickControl({ControlKind::imgcard, form().deck[21]});

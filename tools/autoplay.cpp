@@ -5,6 +5,9 @@
 
 #include <vector>
 
+#include "model/control_view.h"
+#include "model/input_routes.h"
+
 namespace quillane::autoplay {
 
 namespace {
@@ -14,12 +17,17 @@ bool inSelection(const Image& face) {
            placeByLeft(face.Left) == Whereabouts::inSelectionSlot2;
 }
 
-// Faces the player could click to select: visible, enabled and not already selected.
+bool takesInput(const Form& form, ControlRef control) {
+    return viewOf(form, control, ViewPart::withoutSpeech).takesInput;
+}
+
+// Faces the player could click to select: taking input and not already selected.
 std::vector<int> selectableCards(const Form& form) {
     std::vector<int> cards;
     for (int card = 0; card < cardCount; ++card) {
         const Image& face = form.imgcard.at(static_cast<std::size_t>(card));
-        if (face.Visible && face.Enabled && !inSelection(face)) cards.push_back(card);
+        if (takesInput(form, {ControlKind::imgcard, card}) && !inSelection(face))
+            cards.push_back(card);
     }
     return cards;
 }
@@ -31,21 +39,25 @@ std::optional<int> partnerOf(int card, const std::vector<int>& cards) {
     return std::nullopt;
 }
 
-Move clickCard(int card) {
-    return {Move::Kind::card, card};
+ControlRef clickCard(int card) {
+    return {ControlKind::imgcard, card};
 }
+
+constexpr ControlRef startGame{ControlKind::cmdstart};
+constexpr ControlRef stock{ControlKind::Image2};
+constexpr ControlRef remove{ControlKind::cmdremove};
+constexpr ControlRef nextRound{ControlKind::cmdnext};
 
 }  // namespace
 
-std::optional<Move> nextMove(const Form& form) {
-    if (form.cmdstart.Visible && form.cmdstart.Enabled) return Move{Move::Kind::startGame};
+std::optional<ControlRef> nextMove(const Form& form) {
+    if (takesInput(form, startGame)) return startGame;
     const std::vector<int> cards = selectableCards(form);
-    const bool removeReady = form.cmdremove.Visible && form.cmdremove.Enabled;
-    if (removeReady) {
+    if (takesInput(form, remove)) {
         const bool completePair = form.sel2flag == 1;
-        if (completePair || isKing(form.sel1card)) return Move{Move::Kind::remove};
+        if (completePair || isKing(form.sel1card)) return remove;
         if (const auto partner = partnerOf(form.sel1card, cards)) return clickCard(*partner);
-        return Move{Move::Kind::remove};  // nothing to pair it with: it goes back
+        return remove;  // nothing to pair it with: it goes back
     }
     for (int card : cards) {
         if (isKing(card)) return clickCard(card);
@@ -53,29 +65,13 @@ std::optional<Move> nextMove(const Form& form) {
     for (int card : cards) {
         if (partnerOf(card, cards)) return clickCard(card);
     }
-    if (form.Image2.Visible && form.Image2.Enabled) return Move{Move::Kind::stock};
-    if (form.cmdnext.Visible && form.cmdnext.Enabled) return Move{Move::Kind::nextRound};
+    if (takesInput(form, stock)) return stock;
+    if (takesInput(form, nextRound)) return nextRound;
     return std::nullopt;
 }
 
-void play(Form& form, const Move& move) {
-    switch (move.kind) {
-        case Move::Kind::startGame:
-            form.cmdstart_Click();
-            break;
-        case Move::Kind::stock:
-            form.Image2_Click();
-            break;
-        case Move::Kind::card:
-            form.imgcard_Click(static_cast<Integer>(move.card));
-            break;
-        case Move::Kind::remove:
-            form.cmdremove_Click();
-            break;
-        case Move::Kind::nextRound:
-            form.cmdnext_Click();
-            break;
-    }
+void play(Form& form, ControlRef move) {
+    dispatch(form, move);
 }
 
 }  // namespace quillane::autoplay

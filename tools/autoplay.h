@@ -6,22 +6,17 @@
 #include <optional>
 
 #include "model/form.h"
+#include "model/stacking.h"
 
 namespace quillane::autoplay {
 
-// A simple player for tests, benchmarks and snapshots: it looks only at what the window
-// shows (visible, enabled faces and buttons) and picks the next thing to click.
-struct Move {
-    enum class Kind { startGame, stock, card, remove, nextRound };
-    Kind kind = Kind::startGame;
-    int card = 0;  // for Kind::card
-};
+// A simple player for tests, benchmarks and snapshots: it looks only at what the window shows
+// (the controls that take input) and picks the next one to click: a lone King, or a pair
+// adding up to thirteen, taken and removed; otherwise the stock; otherwise the next round.
+// nullopt when nothing is left to do (game over).
+std::optional<ControlRef> nextMove(const Form& form);
 
-// The next click: a lone King, or a pair adding up to thirteen, taken and removed; otherwise
-// the stock; otherwise the next round. nullopt when nothing is left to do (game over).
-std::optional<Move> nextMove(const Form& form);
-
-// Runs the matching handler of the form.
-void play(Form& form, const Move& move);
+// Clicks the control through the routing table, as the window does.
+void play(Form& form, ControlRef move);
 
 }  // namespace quillane::autoplay

@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
 
     ui::frmquillane window(frozenClock());
     window.show();
-    if (state != "showcase") autoplay::click(window, {autoplay::Move::Kind::startGame});
+    if (state != "showcase") autoplay::click(window, {ControlKind::cmdstart});
     if (state == "play") autoplay::playThrough(window, 45);
     if (state == "end") autoplay::playThrough(window, 100000);
     return window.grab().save(argv[2]) ? 0 : 1;

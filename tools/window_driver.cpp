@@ -6,41 +6,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "model/control_geometry.h"
-#include "ui/pictures.h"
+#include "model/control_view.h"
+#include "ui/qt_convert.h"
 #include "ui/table_view.h"
 
 namespace quillane::autoplay {
 
-namespace {
-
-QPoint centreOf(const layout::Rect& rect) {
-    return {ui::pixels(rect.Left) + ui::pixels(rect.Width) / 2,
-            ui::pixels(rect.Top) + ui::pixels(rect.Height) / 2};
-}
-
-// Where in the table's coordinates the move clicks.
-QPoint tablePoint(const ui::frmquillane& window, const Move& move) {
-    const Form& form = window.form();
-    switch (move.kind) {
-        case Move::Kind::startGame:
-            return centreOf(layout::cmdstart.rect);
-        case Move::Kind::nextRound:
-            return centreOf(layout::cmdnext.rect);
-        case Move::Kind::remove:
-            return centreOf(layout::cmdremove.rect);
-        case Move::Kind::stock:
-            return centreOf(rectOf(form, {ControlKind::Image2, 0}));
-        case Move::Kind::card:
-            break;
-    }
-    return centreOf(rectOf(form, {ControlKind::imgcard, move.card}));
-}
-
-}  // namespace
-
-void click(ui::frmquillane& window, const Move& move) {
-    const QPoint point = window.table()->mapTo(&window, tablePoint(window, move));
+void click(ui::frmquillane& window, ControlRef move) {
+    const QRect rect = ui::toQRect(viewOf(window.form(), move).look.rect);
+    const QPoint point = window.table()->mapTo(&window, rect.center());
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, point);
 }
 

@@ -9,9 +9,8 @@
 namespace quillane::autoplay {
 
 // Makes a move the way a player does: a mouse click delivered to the window at the middle of
-// the face, the stock card or the button. Qt's routing and the table's hit-testing decide
-// what it reaches.
-void click(ui::frmquillane& window, const Move& move);
+// the control. Qt's routing and the table's hit-testing decide what it reaches.
+void click(ui::frmquillane& window, ControlRef move);
 
 // Plays moves chosen by nextMove until the game stands still or the limit is reached;
 // returns the number of moves made.

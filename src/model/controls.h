@@ -27,20 +27,24 @@ struct Image {
         Top = to.Top;
         Visible = true;
     }
+    friend bool operator==(const Image&, const Image&) = default;
 };
 
 struct Button {
     bool Visible = false;
     bool Enabled = true;
+    friend bool operator==(const Button&, const Button&) = default;
 };
 
 struct Label {
     std::string Caption;
     bool Visible = false;
+    friend bool operator==(const Label&, const Label&) = default;
 };
 
 struct Line {
     bool Visible = false;
+    friend bool operator==(const Line&, const Line&) = default;
 };
 
 }  // namespace quillane

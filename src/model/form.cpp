@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "deal/generator.h"
+#include "model/generator.h"
 
 namespace quillane {
 

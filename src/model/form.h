@@ -6,14 +6,14 @@
 #include <array>
 #include <memory>
 
-#include "deal/random_source.h"
-#include "deal/tick_clock.h"
 #include "model/cards.h"
 #include "model/controls.h"
 #include "model/integer.h"
 #include "model/layout.h"
+#include "model/random_source.h"
 #include "model/stacking.h"
 #include "model/table.h"
+#include "model/tick_clock.h"
 
 namespace quillane {
 
@@ -25,35 +25,8 @@ inline constexpr int rounds = 5;
 //
 // Every handler is noexcept: a failed bounds or overflow check throws, and the throw ending in
 // std::terminate is the program's run-time error, reported with the standard message.
-class Form {
-  public:
-    // Without a generator the form uses the game's own, never-seeded one; tests hand in a
-    // scripted sequence, and a clock they move by hand.
-    explicit Form(std::unique_ptr<RandomSource> generator = nullptr, TickClock timer = TickClock());
-
-    // --- Event handlers ---
-    void Form_Load() noexcept;
-    void cmdstart_Click() noexcept;
-    void cmdnext_Click() noexcept;
-    void cmdremove_Click() noexcept;
-    void Image2_Click() noexcept;
-    void imgcard_Click(Integer Index) noexcept;
-    void mnunew_Click() noexcept;
-    void mnuexit_Click() noexcept;
-    void Timer1_Timer() noexcept;
-
-    // Runs the timer handler for every tick that has fallen due; the window calls it before
-    // it hands any other event to a handler.
-    void deliverDueTicks() noexcept;
-
-    void shuffledeck();
-    // Called once after every completed deal; it does nothing.
-    void start1() {}
-
-    // Set by "&Exit"; the window then ends the program.
-    bool programEnded = false;
-
-    // --- Game variables ---
+// The game variables, as plain data that compares whole.
+struct GameVariables {
     std::array<Integer, cardCount + 1> deck{};  // deck(52) exists and is never used
     Integer cardno = 0;  // loop counter of several handlers, the deal's candidate, the timer's draw
     Single rndcard = 0;
@@ -79,7 +52,11 @@ class Form {
     Single sel2top = 0;
     Integer sel2card = 0;
 
-    // --- Controls ---
+    friend bool operator==(const GameVariables&, const GameVariables&) = default;
+};
+
+// The state of every control of the window.
+struct ControlStates {
     std::array<Image, cardCount> imgcard{};
     std::array<Image, backCount> Image1{};
     Image Image2;
@@ -96,6 +73,51 @@ class Form {
     std::array<Label, layout::scoreRows> lblscore{};
     std::array<Line, layout::gridLines> Line1{};
     std::array<Line, layout::frameLines> Line2{};
+
+    friend bool operator==(const ControlStates&, const ControlStates&) = default;
+};
+
+// Everything the handlers read and write: what a test compares to see what an event did.
+struct FormState : GameVariables, ControlStates {
+    // Set by "&Exit"; the window then ends the program.
+    bool programEnded = false;
+
+    friend bool operator==(const FormState&, const FormState&) = default;
+};
+
+// The game window without its toolkit: the game variables and the state of every control as
+// plain fields, and the event handlers as member functions that read and write them directly.
+// The handlers are defined in the folder of their subsystem: deal/ and play/.
+//
+// Every handler is noexcept: a failed bounds or overflow check throws, and the throw ending in
+// std::terminate is the program's run-time error, reported with the standard message.
+class Form : public FormState {
+  public:
+    // Without a generator the form uses the game's own, never-seeded one; tests hand in a
+    // scripted sequence, and a clock they move by hand.
+    explicit Form(std::unique_ptr<RandomSource> generator = nullptr, TickClock timer = TickClock());
+
+    const FormState& state() const { return *this; }
+    const ControlStates& controls() const { return *this; }
+
+    // --- Event handlers ---
+    void Form_Load() noexcept;
+    void cmdstart_Click() noexcept;
+    void cmdnext_Click() noexcept;
+    void cmdremove_Click() noexcept;
+    void Image2_Click() noexcept;
+    void imgcard_Click(Integer Index) noexcept;
+    void mnunew_Click() noexcept;
+    void mnuexit_Click() noexcept;
+    void Timer1_Timer() noexcept;
+
+    // Runs the timer handler for every tick that has fallen due; the window calls it before
+    // it hands any other event to a handler.
+    void deliverDueTicks() noexcept;
+
+    void shuffledeck();
+    // Called once after every completed deal; it does nothing.
+    void start1() {}
 
   private:
     Single drawCandidate();

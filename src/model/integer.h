@@ -28,8 +28,8 @@ inline Integer subtract(Integer a, Integer b) {
     return difference;
 }
 
-// Conversion of a Single to Integer, rounding to the nearest whole number as the original
-// conversion does; values outside the Integer range are an overflow.
+// Conversion of a Single to Integer, rounding to the nearest whole number and a half to the
+// even one; values outside the Integer range are an overflow.
 inline Integer toInteger(Single value) {
     const long rounded = std::lrint(value);
     if (!std::isfinite(value) || rounded < INT16_MIN || rounded > INT16_MAX) {

@@ -24,6 +24,7 @@ struct Rect {
     Single Top = 0;
     Single Width = 0;
     Single Height = 0;
+    friend constexpr bool operator==(const Rect&, const Rect&) = default;
     constexpr bool contains(Single x, Single y) const {
         return x >= Left && x < Left + Width && y >= Top && y < Top + Height;
     }
@@ -44,6 +45,7 @@ struct Font {
     std::string_view family;
     Single points = 0;
     bool italic = false;
+    friend constexpr bool operator==(const Font&, const Font&) = default;
 };
 
 inline constexpr Size clientSize = {11955, 7980};
@@ -79,6 +81,7 @@ struct ButtonDesign {
     Rect rect;
     std::string_view caption;
     Rgb background;
+    friend constexpr bool operator==(const ButtonDesign&, const ButtonDesign&) = default;
 };
 inline constexpr ButtonDesign cmdstart = {{3720, 4800, 4695, 375}, "&Start game", yellow};
 inline constexpr ButtonDesign cmdnext = {{5040, 7320, 2415, 375}, "&Next round", orange};
@@ -92,6 +95,7 @@ struct LabelDesign {
     Rgb background;
     Font font;
     bool centred = false;
+    friend constexpr bool operator==(const LabelDesign&, const LabelDesign&) = default;
 };
 inline constexpr LabelDesign Lblver = {{10560, 600, 1215, 375}, std::nullopt, green, captionFont};
 inline constexpr LabelDesign lblstart = {{5400, 6960, 1575, 255}, maroon, green, defaultFont};
@@ -141,7 +145,8 @@ constexpr LabelDesign lblscore(int row) {
             true};
 }
 
-// Lines are one pixel wide. A colour of nullopt is the system's window-text colour.
+// Lines are one pixel wide, from (X1, Y1) to (X2, Y2). The grid of the score table is light
+// grey; the selection frame takes the system's window-text colour.
 struct LineDesign {
     Single X1 = 0;
     Single Y1 = 0;

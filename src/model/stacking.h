@@ -26,6 +26,12 @@ enum class ControlKind {
     lblzev,
     Image2,
     Image1,
+    // Push buttons and menu items take input but are not painted on the table.
+    cmdstart,
+    cmdnext,
+    cmdremove,
+    mnunew,
+    mnuexit,
 };
 
 // One control of the table: its kind and, for control arrays, its index.

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "model/control_view.h"
+#include "model/input_routes.h"
 #include "ui/fonts.h"
 #include "ui/graphical_button.h"
 #include "ui/pictures.h"
@@ -25,42 +27,35 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
     setWindowIcon(diamondIcon());
 
     QMenu* mnufile = menuBar()->addMenu(toQString(layout::mnufileCaption));
-    mnunew_ = mnufile->addAction(toQString(layout::mnunewCaption));
-    mnuexit_ = mnufile->addAction(toQString(layout::mnuexitCaption));
-    connect(mnunew_, &QAction::triggered, this,
-            [this] { route([this] { form_.mnunew_Click(); }); });
-    connect(mnuexit_, &QAction::triggered, this,
-            [this] { route([this] { form_.mnuexit_Click(); }); });
+    menuItems_ = {{{ControlKind::mnunew, nullptr}, {ControlKind::mnuexit, nullptr}}};
+    for (auto& [kind, action] : menuItems_) {
+        action = mnufile->addAction(toQString(viewOf(form_, {kind, 0}).look.caption));
+        connect(action, &QAction::triggered, this, [this, kind = kind] { route({kind, 0}); });
+    }
 
     table_ = new TableView(form_, this);
     setCentralWidget(table_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    connect(table_, &TableView::faceClicked, this, [this](int index) {
-        route([this, index] { form_.imgcard_Click(static_cast<Integer>(index)); });
-    });
-    connect(table_, &TableView::stockClicked, this,
-            [this] { route([this] { form_.Image2_Click(); }); });
+    connect(table_, &TableView::pressed, this, &frmquillane::route);
 
-    cmdstart_ = makeButton(layout::cmdstart);
-    cmdnext_ = makeButton(layout::cmdnext);
-    cmdremove_ = makeButton(layout::cmdremove);
-    connect(cmdstart_, &QPushButton::clicked, this,
-            [this] { route([this] { form_.cmdstart_Click(); }); });
-    connect(cmdnext_, &QPushButton::clicked, this,
-            [this] { route([this] { form_.cmdnext_Click(); }); });
-    connect(cmdremove_, &QPushButton::clicked, this,
-            [this] { route([this] { form_.cmdremove_Click(); }); });
-    setTabOrder(cmdremove_, cmdnext_);
-    setTabOrder(cmdnext_, cmdstart_);
+    buttons_ = {{{ControlKind::cmdstart, nullptr},
+                 {ControlKind::cmdnext, nullptr},
+                 {ControlKind::cmdremove, nullptr}}};
+    for (auto& [kind, button] : buttons_) button = makeButton(kind);
+    setTabOrder(removeButton(), nextButton());
+    setTabOrder(nextButton(), startButton());
 
-    route([this] { form_.Form_Load(); });
+    form_.Form_Load();
+    mirror();
 }
 
-QPushButton* frmquillane::makeButton(const layout::ButtonDesign& design) {
+QPushButton* frmquillane::makeButton(ControlKind kind) {
+    const Look look = viewOf(form_, {kind, 0}).look;
     auto* button =
-        new GraphicalButton(toQString(design.caption), toQColor(design.background), table_);
-    button->setGeometry(toQRect(design.rect));
+        new GraphicalButton(toQString(look.caption), toQColor(look.button->background), table_);
+    button->setGeometry(toQRect(look.rect));
     button->setFont(fontFor(layout::defaultFont));
+    connect(button, &QPushButton::clicked, this, [this, kind] { route({kind, 0}); });
     return button;
 }
 
@@ -70,24 +65,20 @@ void frmquillane::centreOnScreen() {
     move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
-// Ticks fall due only between events, so they are handed over first; then the handler; then
-// the widgets catch up with the form.
-void frmquillane::route(const std::function<void()>& handler) {
+// Ticks fall due only between events, so they are handed over first. Whether the control
+// takes the input is decided now, from the form as it stands, never from an earlier look.
+void frmquillane::route(ControlRef control) {
     form_.deliverDueTicks();
-    handler();
+    if (!dispatch(form_, control)) return;
     mirror();
     if (form_.programEnded) close();
 }
 
 void frmquillane::mirror() {
-    const std::array<std::pair<QPushButton*, const Button*>, 3> buttons = {{
-        {cmdstart_, &form_.cmdstart},
-        {cmdnext_, &form_.cmdnext},
-        {cmdremove_, &form_.cmdremove},
-    }};
-    for (const auto& [widget, state] : buttons) {
-        widget->setVisible(state->Visible);
-        widget->setEnabled(state->Enabled);
+    for (const auto& [kind, widget] : buttons_) {
+        const ControlView view = viewOf(form_, {kind, 0}, ViewPart::withoutSpeech);
+        widget->setVisible(view.look.visible);
+        widget->setEnabled(view.enabled);
     }
     table_->refresh();
 }

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
+#include <array>
+#include <utility>
 
 #include "model/form.h"
+#include "model/stacking.h"
 
 class QAction;
 class QPushButton;
@@ -15,8 +17,9 @@ namespace quillane::ui {
 
 class TableView;
 
-// The game window. It owns the form, routes every click, menu choice and due timer tick to
-// the form's handlers, and after each handler shows whatever the form's controls now say.
+// The game window. It owns the form, sends every click, access key, menu choice and press of
+// assistive technology through the one routing table to the form's handlers, and after each
+// handler shows whatever the form's controls now say.
 class frmquillane : public QMainWindow {
     Q_OBJECT
 
@@ -25,27 +28,25 @@ class frmquillane : public QMainWindow {
 
     const Form& form() const { return form_; }
     TableView* table() const { return table_; }
-    QPushButton* startButton() const { return cmdstart_; }
-    QPushButton* nextButton() const { return cmdnext_; }
-    QPushButton* removeButton() const { return cmdremove_; }
-    QAction* newGameAction() const { return mnunew_; }
-    QAction* exitAction() const { return mnuexit_; }
+    QPushButton* startButton() const { return buttons_[0].second; }
+    QPushButton* nextButton() const { return buttons_[1].second; }
+    QPushButton* removeButton() const { return buttons_[2].second; }
+    QAction* newGameAction() const { return menuItems_[0].second; }
+    QAction* exitAction() const { return menuItems_[1].second; }
 
     // Places the window in the middle of its screen.
     void centreOnScreen();
 
   private:
-    QPushButton* makeButton(const layout::ButtonDesign& design);
-    void route(const std::function<void()>& handler);
+    QPushButton* makeButton(ControlKind kind);
+    // Delivers the ticks due, then the input to the control, if it takes input now.
+    void route(ControlRef control);
     void mirror();
 
     Form form_;
     TableView* table_;
-    QPushButton* cmdstart_;
-    QPushButton* cmdnext_;
-    QPushButton* cmdremove_;
-    QAction* mnunew_;
-    QAction* mnuexit_;
+    std::array<std::pair<ControlKind, QPushButton*>, 3> buttons_{};
+    std::array<std::pair<ControlKind, QAction*>, 2> menuItems_{};
 };
 
 }  // namespace quillane::ui

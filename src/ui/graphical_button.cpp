@@ -3,6 +3,7 @@
 
 #include "ui/graphical_button.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace quillane::ui {
@@ -18,6 +19,13 @@ GraphicalButton::GraphicalButton(const QString& caption, const QColor& face, QWi
     : QPushButton(caption, parent), face_(face) {
     setAutoDefault(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool GraphicalButton::event(QEvent* event) {
+    if (event->type() != QEvent::Shortcut) return QPushButton::event(event);
+    if (focusPolicy() & Qt::TabFocus) setFocus(Qt::ShortcutFocusReason);
+    click();
+    return true;
 }
 
 void GraphicalButton::paintEvent(QPaintEvent*) {

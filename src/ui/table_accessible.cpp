@@ -5,8 +5,7 @@
 
 #include <QAccessible>
 
-#include "model/control_description.h"
-#include "model/control_geometry.h"
+#include "model/control_view.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
 #include "ui/table_view.h"
@@ -47,25 +46,24 @@ class ControlChild final : public VirtualChild {
         : VirtualChild(table), control_(control) {}
 
     QString text(QAccessible::Text kind) const override {
-        const ControlDescription description = describeControl(table_->form(), control_);
-        if (kind == QAccessible::Name) return toQString(description.name);
-        if (kind == QAccessible::Description) return toQString(description.description);
+        const Speech speech = viewOf(table_->form(), control_).speech;
+        if (kind == QAccessible::Name) return toQString(speech.name);
+        if (kind == QAccessible::Description) return toQString(speech.description);
         return {};
     }
     QRect rect() const override {
-        return screenRect(table_->table(), rectOf(table_->form(), control_));
+        return screenRect(table_->table(), viewOf(table_->form(), control_).look.rect);
     }
     QAccessible::Role role() const override {
-        if (isClickable(table_->form(), control_)) return QAccessible::Button;
-        return labelOf(table_->form(), control_) != nullptr ? QAccessible::StaticText
-                                                            : QAccessible::Graphic;
+        const ControlView view = viewOf(table_->form(), control_);
+        if (view.takesInput) return QAccessible::Button;
+        return view.look.drawing == Drawing::label ? QAccessible::StaticText : QAccessible::Graphic;
     }
     QAccessible::State state() const override {
         QAccessible::State state;
-        state.invisible = !isVisible(table_->form(), control_);
-        state.disabled =
-            (control_.kind == ControlKind::imgcard || control_.kind == ControlKind::Image2) &&
-            !isClickable(table_->form(), control_);
+        const ControlView view = viewOf(table_->form(), control_);
+        state.invisible = !view.look.visible;
+        state.disabled = view.hasHandler && !view.takesInput;
         return state;
     }
 
@@ -96,7 +94,7 @@ class ScoreCell final : public VirtualChild, public QAccessibleTableCellInterfac
     }
     QRect rect() const override {
         const ControlKind kind = column_ == 0 ? ControlKind::lblscoreots : ControlKind::lblscore;
-        return screenRect(table_->table(), rectOf(table_->form(), {kind, row_ + 1}));
+        return screenRect(table_->table(), viewOf(table_->form(), {kind, row_ + 1}).look.rect);
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override { return {}; }
@@ -256,11 +254,12 @@ std::vector<QAccessibleInterface*> TableAccessible::children() const {
     // Read from the top of the table down and from left to right, as a player looks at it.
     std::vector<ControlRef> shown;
     for (const ControlRef& control : stackingOrder) {
-        if (isReadAlone(control) && isVisible(form(), control)) shown.push_back(control);
+        const ControlView view = viewOf(form(), control);
+        if (view.speech.readAlone && view.look.visible) shown.push_back(control);
     }
     std::stable_sort(shown.begin(), shown.end(), [this](ControlRef a, ControlRef b) {
-        const layout::Rect first = rectOf(form(), a);
-        const layout::Rect second = rectOf(form(), b);
+        const layout::Rect first = viewOf(form(), a).look.rect;
+        const layout::Rect second = viewOf(form(), b).look.rect;
         return std::pair(first.Top, first.Left) < std::pair(second.Top, second.Left);
     });
     for (const ControlRef& control : shown) found.push_back(controlChild(control));
@@ -291,7 +290,8 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
         return QAccessible::queryAccessibleInterface(button);
     const auto control = table()->controlAt(local);
     if (!control) return nullptr;
-    if (!isReadAlone(*control)) return form().lblscore.at(0).Visible ? scoreTable() : nullptr;
+    if (!viewOf(form(), *control).speech.readAlone)
+        return form().lblscore.at(0).Visible ? scoreTable() : nullptr;
     return controlChild(*control);
 }
 

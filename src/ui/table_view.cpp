@@ -6,9 +6,9 @@
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
+#include <cmath>
 #include <ranges>
 
-#include "model/control_geometry.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
@@ -19,23 +19,26 @@ TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_
     setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (std::size_t i = 0; i < stackingOrder.size(); ++i)
-        shown_.at(i) = appearanceOf(stackingOrder.at(i));
+        shown_.at(i) = viewOf(form_, stackingOrder.at(i), ViewPart::withoutSpeech).look;
 }
 
-TableView::Appearance TableView::appearanceOf(ControlRef control) const {
-    const Label* label = labelOf(form_, control);
-    return {quillane::isVisible(form_, control), toQRect(rectOf(form_, control)),
-            label != nullptr ? label->Caption : std::string()};
+// At a fractional scale a control's edges fall inside device pixels, which its picture paints
+// but a repaint of its logical rectangle may leave out; one logical pixel more on each side
+// takes them in.
+QRect TableView::repaintArea(const Look& look) const {
+    const QRect rect = toQRect(look.rect);
+    const qreal ratio = devicePixelRatioF();
+    return ratio == std::floor(ratio) ? rect : rect.adjusted(-1, -1, 1, 1);
 }
 
 void TableView::refresh() {
     QRegion changed;
     for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
-        Appearance now = appearanceOf(stackingOrder.at(i));
-        Appearance& before = shown_.at(i);
+        Look now = viewOf(form_, stackingOrder.at(i), ViewPart::withoutSpeech).look;
+        Look& before = shown_.at(i);
         if (now == before) continue;
-        if (before.visible) changed += before.rect;
-        if (now.visible) changed += now.rect;
+        if (before.visible) changed += repaintArea(before);
+        if (now.visible) changed += repaintArea(now);
         before = std::move(now);
     }
     // Clipping every picture against a region of many pieces costs more than painting the
@@ -45,60 +48,65 @@ void TableView::refresh() {
 }
 
 std::optional<ControlRef> TableView::controlAt(QPointF point) const {
-    return quillane::controlAt(form_, static_cast<Single>(point.x() * twipsPerPixel),
-                               static_cast<Single>(point.y() * twipsPerPixel));
+    return tableControlAt(form_, static_cast<Single>(point.x() * twipsPerPixel),
+                          static_cast<Single>(point.y() * twipsPerPixel));
 }
 
 void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(layout::tableColour));
     for (const ControlRef& control : stackingOrder | std::views::reverse) {
-        if (!quillane::isVisible(form_, control)) continue;
-        if (!event->region().intersects(toQRect(rectOf(form_, control)))) continue;
-        paintControl(painter, control);
+        const Look look = viewOf(form_, control, ViewPart::withoutSpeech).look;
+        if (look.visible && event->region().intersects(toQRect(look.rect)))
+            paintControl(painter, look);
     }
 }
 
-void TableView::paintControl(QPainter& painter, ControlRef control) {
-    const QRect rect = toQRect(rectOf(form_, control));
+void TableView::paintControl(QPainter& painter, const Look& look) {
+    const QPoint topLeft = toQRect(look.rect).topLeft();
     // The device decides: a screen, or an image rendered at another density.
     const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
-    switch (control.kind) {
-        case ControlKind::imgcard:
-            painter.drawPixmap(rect.topLeft(), pictures_.face(control.index, ratio));
+    switch (look.drawing) {
+        case Drawing::face:
+            painter.drawPixmap(topLeft, pictures_.face(look.card, ratio));
             break;
-        case ControlKind::Image1:
-            painter.drawPixmap(rect.topLeft(), control.index < slotCount ? pictures_.back(ratio)
-                                                                         : pictures_.strip(ratio));
+        case Drawing::back:
+            painter.drawPixmap(topLeft, pictures_.back(ratio));
             break;
-        case ControlKind::Image2:
-            painter.drawPixmap(rect.topLeft(), pictures_.back(ratio));
+        case Drawing::strip:
+            painter.drawPixmap(topLeft, pictures_.strip(ratio));
             break;
-        case ControlKind::imgarrow:
-            painter.drawPixmap(rect.topLeft(), pictures_.arrow(ratio));
+        case Drawing::arrow:
+            painter.drawPixmap(topLeft, pictures_.arrow(ratio));
             break;
-        case ControlKind::Line1:
-            painter.fillRect(rect, toQColor(layout::gridColour));
+        case Drawing::gridLine:
+            painter.fillRect(toQRect(look.rect), toQColor(layout::gridColour));
             break;
-        case ControlKind::Line2:
-            painter.fillRect(rect, palette().color(QPalette::WindowText));
+        case Drawing::frameLine:
+            painter.fillRect(toQRect(look.rect), palette().color(QPalette::WindowText));
             break;
-        default:
-            paintLabel(painter, control);
+        case Drawing::label:
+            paintLabel(painter, look);
             break;
+        case Drawing::button:
+        case Drawing::menuItem:
+            break;  // widgets of their own
     }
 }
 
 // Labels paint their background and draw their caption from the top, wrapping at words.
-void TableView::paintLabel(QPainter& painter, ControlRef control) {
-    const layout::LabelDesign design = *labelDesignOf(control);
+void TableView::paintLabel(QPainter& painter, const Look& look) {
+    const layout::LabelDesign& design = *look.label;
     const QRect rect = toQRect(design.rect);
     painter.fillRect(rect, toQColor(design.background));
     painter.setFont(fontFor(design.font));
     painter.setPen(design.text ? toQColor(*design.text) : palette().color(QPalette::ButtonText));
     const int alignment = (design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
-    painter.drawText(rect, alignment | Qt::TextWordWrap,
-                     QString::fromStdString(labelOf(form_, control)->Caption));
+    painter.drawText(rect, alignment | Qt::TextWordWrap, toQString(look.caption));
+}
+
+void TableView::press(ControlRef control) {
+    emit pressed(control);
 }
 
 void TableView::mousePressEvent(QMouseEvent* event) {
@@ -108,15 +116,8 @@ void TableView::mousePressEvent(QMouseEvent* event) {
 // A click is a press and a release of the left button on the same control.
 void TableView::mouseReleaseEvent(QMouseEvent* event) {
     const auto pressed = std::exchange(pressed_, std::nullopt);
-    if (event->button() != Qt::LeftButton || !pressed || controlAt(event->position()) != pressed) {
-        return;
-    }
-    if (!isClickable(form_, *pressed)) return;
-    if (pressed->kind == ControlKind::imgcard) {
-        emit faceClicked(pressed->index);
-    } else {
-        emit stockClicked();
-    }
+    if (event->button() == Qt::LeftButton && pressed && controlAt(event->position()) == pressed)
+        press(*pressed);
 }
 
 }  // namespace quillane::ui

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <array>
 #include <optional>
-#include <string>
 
+#include "model/control_view.h"
 #include "model/form.h"
 #include "model/stacking.h"
 #include "ui/picture_cache.h"
@@ -15,8 +15,8 @@
 namespace quillane::ui {
 
 // The green table with every control of the window but the push buttons: pictures, labels
-// and lines are painted here in stacking order, and a click goes to the topmost visible
-// control under the mouse, which passes it on only if it is an enabled face or the stock.
+// and lines are painted here in stacking order, and a click goes to the topmost control under
+// the mouse that catches clicks. Whether it reaches a handler is for the routing to decide.
 class TableView : public QWidget {
     Q_OBJECT
 
@@ -28,10 +28,11 @@ class TableView : public QWidget {
     const Form& form() const { return form_; }
     // Schedules a repaint of just the places where a control changed since the last call.
     void refresh();
+    // Acts on a control as a completed click on it does; assistive technology presses here.
+    void press(ControlRef control);
 
   signals:
-    void faceClicked(int index);
-    void stockClicked();
+    void pressed(ControlRef control);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,20 +40,14 @@ class TableView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void paintControl(QPainter& painter, ControlRef control);
-    void paintLabel(QPainter& painter, ControlRef control);
-
-    // What each painted control looked like at the last refresh, in stacking order.
-    struct Appearance {
-        bool visible = false;
-        QRect rect;
-        std::string caption;
-        friend bool operator==(const Appearance&, const Appearance&) = default;
-    };
-    Appearance appearanceOf(ControlRef control) const;
+    void paintControl(QPainter& painter, const Look& look);
+    void paintLabel(QPainter& painter, const Look& look);
+    // The area a control's look covers on the screen, whole device pixels included.
+    QRect repaintArea(const Look& look) const;
 
     const Form& form_;
-    std::array<Appearance, paintedControlCount> shown_;
+    // What each painted control looked like at the last refresh, in stacking order.
+    std::array<Look, paintedControlCount> shown_;
     PictureCache pictures_;
     std::optional<ControlRef> pressed_;
 };

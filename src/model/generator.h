@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "deal/random_source.h"
+#include "model/random_source.h"
 
 namespace quillane {
 
