@@ -77,10 +77,8 @@ TEST_F(WindowTest, ShowcaseKingsIgnoreClicks) {
     EXPECT_EQ(form().state(), showcase);
 }
 
-// A button's access key presses it the way Qt does, with a short press animation.
 void pressAccessKey(QWidget* window, Qt::Key key) {
     QTest::keyClick(window, key, Qt::AltModifier);
-    QTest::qWait(150);
 }
 
 TEST_F(WindowTest, AccessKeysActOnlyOnVisibleEnabledButtons) {
