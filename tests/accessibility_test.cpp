@@ -15,6 +15,8 @@ struct Heard {
     QAccessible::Role role;
     std::string name;
     std::string description;
+    QAccessible::State state;
+    QAccessibleInterface* child;
 };
 
 std::vector<Heard> readOut(QAccessibleInterface* table) {
@@ -22,19 +24,29 @@ std::vector<Heard> readOut(QAccessibleInterface* table) {
     for (int i = 0; i < table->childCount(); ++i) {
         QAccessibleInterface* child = table->child(i);
         heard.push_back({child->role(), child->text(QAccessible::Name).toStdString(),
-                         child->text(QAccessible::Description).toStdString()});
+                         child->text(QAccessible::Description).toStdString(), child->state(),
+                         child});
     }
     return heard;
+}
+
+QStringList actionsOf(const Heard* heard) {
+    QAccessibleActionInterface* actions = heard->child->actionInterface();
+    return actions != nullptr ? actions->actionNames() : QStringList();
+}
+
+void press(const Heard* heard) {
+    heard->child->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 const char* roleName(QAccessible::Role role) {
     switch (role) {
         case QAccessible::Button:
-            return "button";
+            return "push button";
         case QAccessible::Graphic:
-            return "picture";
+            return "image";
         case QAccessible::StaticText:
-            return "text";
+            return "label";
         case QAccessible::Table:
             return "table";
         default:
@@ -71,19 +83,30 @@ TEST_F(WindowTest, AScreenReaderReadsTheStartOfARound) {
         const Heard* face = find(heard, cardName(form().deck[slot]));
         ASSERT_NE(face, nullptr) << positionName(slot);
         EXPECT_EQ(face->description, "face up, " + positionName(slot));
-        EXPECT_EQ(face->role, QAccessible::Button);
+        EXPECT_EQ(face->role, QAccessible::Graphic);
+        EXPECT_FALSE(face->state.disabled);
+        EXPECT_EQ(actionsOf(face), QStringList{QAccessibleActionInterface::pressAction()});
     }
     EXPECT_EQ(count(heard, "Face-down card"), 21);
+    EXPECT_EQ(find(heard, "Face-down card")->role, QAccessible::Graphic);
+    EXPECT_TRUE(actionsOf(find(heard, "Face-down card")).isEmpty());
     const Heard* waste = find(heard, cardName(form().deck[28]));
     ASSERT_NE(waste, nullptr);
     EXPECT_EQ(waste->description, "top of the waste pile, 1 card");
     const Heard* stock = find(heard, "Stock");
     ASSERT_NE(stock, nullptr);
     EXPECT_EQ(stock->description, "23 cards to turn");
-    EXPECT_NE(find(heard, "Remove"), nullptr) << "the button";
-    EXPECT_NE(find(heard, "QUILLANE"), nullptr);
+    EXPECT_EQ(stock->role, QAccessible::Graphic);
+    EXPECT_EQ(actionsOf(stock), QStringList{QAccessibleActionInterface::pressAction()});
+    ASSERT_NE(find(heard, "Remove"), nullptr) << "the button";
+    EXPECT_EQ(find(heard, "Remove")->role, QAccessible::Button);
+    ASSERT_NE(find(heard, "QUILLANE"), nullptr);
+    EXPECT_EQ(find(heard, "QUILLANE")->role, QAccessible::StaticText);
+    EXPECT_TRUE(actionsOf(find(heard, "QUILLANE")).isEmpty());
     EXPECT_EQ(find(heard, "Click this card for start"), nullptr) << "hidden after the first click";
     EXPECT_EQ(find(heard, "Round marker")->description, "round 1");
+    EXPECT_EQ(find(heard, "Round marker")->role, QAccessible::Graphic);
+    EXPECT_TRUE(actionsOf(find(heard, "Round marker")).isEmpty());
 
     const Heard* scores = find(heard, "Score table");
     ASSERT_NE(scores, nullptr);
@@ -114,16 +137,43 @@ TEST_F(WindowTest, TheScoreTableReadsAsATableOfRounds) {
     EXPECT_EQ(cell->columnIndex(), 1);
 }
 
-TEST_F(WindowTest, ShowcaseKingsReadAsDisabledCards) {
+TEST_F(WindowTest, ShowcaseKingsReadAsDisabledCardsThatIgnoreAPress) {
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
     const auto heard = readOut(table);
     for (Integer king : kings) {
         const Heard* card = find(heard, cardName(king));
         ASSERT_NE(card, nullptr) << cardName(king);
         EXPECT_EQ(card->description, "showcase");
+        EXPECT_EQ(card->role, QAccessible::Graphic);
+        EXPECT_TRUE(card->state.disabled);
+        EXPECT_FALSE(card->state.focusable);
+        press(card);
     }
+    EXPECT_EQ(readOut(table).size(), heard.size()) << "nothing changed";
+    EXPECT_TRUE(form().cmdstart.Visible);
     EXPECT_EQ(find(heard, "Score table"), nullptr) << "hidden in the showcase";
     EXPECT_NE(find(heard, "Start game"), nullptr);
+}
+
+TEST_F(WindowTest, PressingAPictureDoesWhatAClickDoes) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
+    press(find(readOut(table), "Stock"));
+    EXPECT_EQ(form().wastecount, 1);
+    EXPECT_EQ(find(readOut(table), "Stock")->description, "23 cards to turn");
+
+    const std::string bottom = cardName(form().deck[firstBottomSlot]);
+    const auto turned = readOut(table);
+    const Heard* face = find(turned, bottom);
+    ASSERT_NE(face, nullptr);
+    // Only the press action does anything.
+    face->child->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    face->child->actionInterface()->doAction(QString());
+    EXPECT_EQ(face->child->text(QAccessible::Description).toStdString(),
+              "face up, " + positionName(firstBottomSlot));
+    press(face);
+    EXPECT_EQ(find(readOut(table), bottom)->description, "selected first");
+    EXPECT_EQ(form().selcount, 1);
 }
 
 TEST_F(WindowTest, PointingAtTheTableFindsTheControlThere) {

@@ -40,12 +40,23 @@ class VirtualChild : public QAccessibleInterface {
     const TableAccessible* table_;
 };
 
-// A face, a back, the stock, the round marker or a label.
-class ControlChild final : public VirtualChild {
+bool takesInput(ControlRef control) {
+    return control.kind == ControlKind::imgcard || control.kind == ControlKind::Image2;
+}
+
+// A face, a back, the stock, the round marker or a label. Pictures read as images; a face or
+// the stock also offers Press, which does what a click does, and reads as disabled while a
+// click would do nothing.
+class ControlChild final : public VirtualChild, public QAccessibleActionInterface {
   public:
     ControlChild(const TableAccessible* table, ControlRef control)
         : VirtualChild(table), control_(control) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface && takesInput(control_)
+                   ? static_cast<QAccessibleActionInterface*>(this)
+                   : nullptr;
+    }
     QString text(QAccessible::Text kind) const override {
         const ControlDescription description = describeControl(table_->form(), control_);
         if (kind == QAccessible::Name) return toQString(description.name);
@@ -56,18 +67,23 @@ class ControlChild final : public VirtualChild {
         return screenRect(table_->table(), rectOf(table_->form(), control_));
     }
     QAccessible::Role role() const override {
-        if (isClickable(table_->form(), control_)) return QAccessible::Button;
         return labelOf(table_->form(), control_) != nullptr ? QAccessible::StaticText
                                                             : QAccessible::Graphic;
     }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.invisible = !isVisible(table_->form(), control_);
-        state.disabled =
-            (control_.kind == ControlKind::imgcard || control_.kind == ControlKind::Image2) &&
-            !isClickable(table_->form(), control_);
+        state.disabled = takesInput(control_) && !isClickable(table_->form(), control_);
         return state;
     }
+
+    QStringList actionNames() const override {
+        return takesInput(control_) ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString& name) override {
+        if (takesInput(control_) && name == pressAction()) table_->table()->press(control_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
     ControlRef control_;
@@ -149,7 +165,11 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
                                             layout::scoreRowTop(layout::scoreRows) - top});
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
-    QAccessible::State state() const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !table_->form().lblscore.at(0).Visible;
+        return state;
+    }
     int childCount() const override { return static_cast<int>(cells_.size()); }
     QAccessibleInterface* child(int index) const override {
         return index >= 0 && index < childCount()

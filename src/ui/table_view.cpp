@@ -111,9 +111,13 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !pressed || controlAt(event->position()) != pressed) {
         return;
     }
-    if (!isClickable(form_, *pressed)) return;
-    if (pressed->kind == ControlKind::imgcard) {
-        emit faceClicked(pressed->index);
+    press(*pressed);
+}
+
+void TableView::press(ControlRef control) {
+    if (!isClickable(form_, control)) return;
+    if (control.kind == ControlKind::imgcard) {
+        emit faceClicked(control.index);
     } else {
         emit stockClicked();
     }

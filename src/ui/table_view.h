@@ -28,6 +28,8 @@ class TableView : public QWidget {
     const Form& form() const { return form_; }
     // Schedules a repaint of just the places where a control changed since the last call.
     void refresh();
+    // What a completed left click on the control does: passes it on if the control takes input.
+    void press(ControlRef control);
 
   signals:
     void faceClicked(int index);
