@@ -176,6 +176,41 @@ TEST_F(WindowTest, PressingAPictureDoesWhatAClickDoes) {
     EXPECT_EQ(form().selcount, 1);
 }
 
+// A client may ask for any index; what is not there gets an empty answer.
+TEST_F(WindowTest, IndexesOutOfRangeGetHarmlessAnswers) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
+    QAccessibleInterface* foreign = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(table->child(9999), nullptr);
+    EXPECT_EQ(table->child(-1), nullptr);
+    EXPECT_EQ(table->indexOfChild(foreign), -1);
+    EXPECT_EQ(table->indexOfChild(nullptr), -1);
+    const QPoint outside = window->table()->mapToGlobal(QPoint(-50, -50));
+    EXPECT_EQ(table->childAt(outside.x(), outside.y()), nullptr);
+
+    QAccessibleInterface* scores = find(readOut(table), "Score table")->child;
+    EXPECT_EQ(scores->child(9999), nullptr);
+    EXPECT_EQ(scores->child(-1), nullptr);
+    EXPECT_EQ(scores->indexOfChild(foreign), -1);
+    QAccessibleTableInterface* grid = scores->tableInterface();
+    EXPECT_EQ(grid->rowDescription(99), "");
+    EXPECT_EQ(grid->rowDescription(-1), "");
+    EXPECT_EQ(grid->rowDescription(6), "");
+    EXPECT_EQ(grid->columnDescription(-1), "");
+    EXPECT_EQ(grid->columnDescription(2), "");
+    for (const auto& [row, column] : {std::pair(99, 99), std::pair(-1, 0), std::pair(6, 0),
+                                      std::pair(0, 2), std::pair(0, -1)}) {
+        QAccessibleInterface* none = grid->cellAt(row, column);
+        ASSERT_NE(none, nullptr) << row << "," << column << ": the bus bridge dereferences it";
+        ASSERT_NE(none->tableCellInterface(), nullptr);
+        EXPECT_EQ(none->tableCellInterface()->columnExtent(), 0);
+        EXPECT_EQ(none->tableCellInterface()->rowExtent(), 0);
+        EXPECT_EQ(none->tableCellInterface()->rowIndex(), -1);
+        EXPECT_EQ(none->text(QAccessible::Name), "");
+        EXPECT_EQ(scores->indexOfChild(none), -1);
+    }
+}
+
 TEST_F(WindowTest, PointingAtTheTableFindsTheControlThere) {
     QTest::mouseClick(window->startButton(), Qt::LeftButton);
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());

@@ -132,6 +132,44 @@ class ScoreCell final : public VirtualChild, public QAccessibleTableCellInterfac
     int column_;
 };
 
+// What the score table hands back for a row or column it does not have. Qt 6.4's AT-SPI bridge
+// (AtSpiAdaptor::tableInterface) calls cellAt(row, column)->tableCellInterface() for a
+// client's GetColumnExtentAt, GetRowExtentAt, GetRowHeader, IsSelected and
+// GetRowColumnExtentsAtIndex without checking either for null, so a null cell would crash the
+// game on any client's bad index; this cell answers instead: no place, no extent, no text.
+class MissingCell final : public VirtualChild, public QAccessibleTableCellInterface {
+  public:
+    MissingCell(const TableAccessible* table, const ScoreTable* scores)
+        : VirtualChild(table), scores_(scores) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+    QAccessibleInterface* parent() const override;
+    QString text(QAccessible::Text) const override { return {}; }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+
+    int columnExtent() const override { return 0; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    int columnIndex() const override { return -1; }
+    int rowExtent() const override { return 0; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int rowIndex() const override { return -1; }
+    bool isSelected() const override { return false; }
+    QAccessibleInterface* table() const override;
+
+  private:
+    const ScoreTable* scores_;
+};
+
 // The score table: a row for each round and one for the total; the columns are headed by the
 // table's heading labels.
 class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
@@ -146,9 +184,11 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
                     new ScoreCell(table, this, row, column)));
             }
         }
+        missing_ = QAccessible::registerAccessibleInterface(new MissingCell(table, this));
     }
     ~ScoreTable() override {
         for (QAccessible::Id id : cells_) QAccessible::deleteAccessibleInterface(id);
+        QAccessible::deleteAccessibleInterface(missing_);
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -187,17 +227,19 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= rows || column < 0 || column >= columns) return nullptr;
+        if (!isCell(row, column)) return QAccessible::accessibleInterface(missing_);
         return child(row * columns + column);
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
     QString columnDescription(int column) const override {
+        if (!isCell(0, column)) return {};
         const Form& form = table_->form();
         return toQString(column == 0 ? form.lblscoreots.at(0).Caption
                                      : form.lblscore.at(0).Caption);
     }
     QString rowDescription(int row) const override {
+        if (!isCell(row, 0)) return {};
         return toQString(table_->form().lblscoreots.at(static_cast<std::size_t>(row + 1)).Caption);
     }
     int columnCount() const override { return columns; }
@@ -215,13 +257,24 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
   private:
+    static bool isCell(int row, int column) {
+        return row >= 0 && row < rows && column >= 0 && column < columns;
+    }
+
     std::vector<QAccessible::Id> cells_;
+    QAccessible::Id missing_;
 };
 
 QAccessibleInterface* ScoreCell::parent() const {
     return const_cast<ScoreTable*>(scores_);
 }
 QAccessibleInterface* ScoreCell::table() const {
+    return const_cast<ScoreTable*>(scores_);
+}
+QAccessibleInterface* MissingCell::parent() const {
+    return const_cast<ScoreTable*>(scores_);
+}
+QAccessibleInterface* MissingCell::table() const {
     return const_cast<ScoreTable*>(scores_);
 }
 
