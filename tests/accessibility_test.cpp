@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <iostream>
 
+#include "ui/table_accessible.h"
 #include "window_fixture.h"
 
 namespace quillane {
@@ -209,6 +210,130 @@ TEST_F(WindowTest, IndexesOutOfRangeGetHarmlessAnswers) {
         EXPECT_EQ(none->text(QAccessible::Name), "");
         EXPECT_EQ(scores->indexOfChild(none), -1);
     }
+}
+
+// The events the table announces, as "what name": "shown Stock", "name cell 0,1".
+class Listening {
+  public:
+    static std::vector<std::string> take() { return std::exchange(heard(), {}); }
+    static void hear(QAccessibleEvent* event);
+
+  private:
+    static std::vector<std::string>& heard() {
+        static std::vector<std::string> events;
+        return events;
+    }
+};
+
+void Listening::hear(QAccessibleEvent* event) {
+    QAccessibleInterface* source = event->accessibleInterface();
+    if (source == nullptr) return;
+    std::string what = source->text(QAccessible::Name).toStdString();
+    if (QAccessibleTableCellInterface* cell = source->tableCellInterface()) {
+        what =
+            "cell " + std::to_string(cell->rowIndex()) + "," + std::to_string(cell->columnIndex());
+    }
+    const auto said = [&](const std::string& kind) { heard().push_back(kind + " " + what); };
+    switch (event->type()) {
+        case QAccessible::ObjectCreated:
+            return said("joined");
+        case QAccessible::ObjectDestroyed:
+            return said("left");
+        case QAccessible::ObjectShow:
+            return said("shown");
+        case QAccessible::ObjectHide:
+            return said("hidden");
+        case QAccessible::NameChanged:
+            return said("name");
+        case QAccessible::DescriptionChanged:
+            return said("description");
+        case QAccessible::StateChanged: {
+            const QAccessible::State changed =
+                static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
+            if (changed.disabled) said("input");
+            if (changed.invisible) said("visibility");
+            return;
+        }
+        default:
+            return;
+    }
+}
+
+bool has(const std::vector<std::string>& events, const std::string& event) {
+    return std::find(events.begin(), events.end(), event) != events.end();
+}
+
+// A lone King or a pair adding up to thirteen among the faces a player can take now.
+std::vector<int> removableFaces(const Form& form) {
+    std::vector<int> faces;
+    for (int card = 0; card < cardCount; ++card) {
+        if (isClickable(form, {ControlKind::imgcard, card})) faces.push_back(card);
+    }
+    for (int card : faces) {
+        if (isKing(card)) return {card};
+        for (int other : faces) {
+            if (rankOf(card) + rankOf(other) == pairSum) return {card, other};
+        }
+    }
+    return {};
+}
+
+TEST_F(WindowTest, TheTableAnnouncesWhatChanged) {
+    auto* table =
+        dynamic_cast<ui::TableAccessible*>(QAccessible::queryAccessibleInterface(window->table()));
+    ASSERT_NE(table, nullptr);
+    const auto announce = [table] { table->announceChanges(&Listening::hear); };
+    const std::string king = cardName(kings[1]);
+
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    announce();
+    auto heard = Listening::take();
+    for (const std::string& event :
+         {"left " + king, "hidden " + king, "visibility " + king, "description " + king,
+          std::string("joined Stock"), std::string("shown Stock"), std::string("input Stock"),
+          std::string("joined Score table"), std::string("shown Score table"),
+          std::string("left Start game"), std::string("joined Remove")}) {
+        EXPECT_TRUE(has(heard, event)) << event;
+    }
+    EXPECT_FALSE(has(heard, "name Stock")) << "the name stays";
+    announce();
+    EXPECT_TRUE(Listening::take().empty()) << "nothing changed since";
+
+    // Turn the stock until a King or a pair can be taken, then take it.
+    std::vector<int> faces;
+    for (int turns = 0; turns < stockCount && faces.empty(); ++turns) {
+        clickControl({ControlKind::Image2, 0});
+        faces = removableFaces(form());
+    }
+    ASSERT_FALSE(faces.empty()) << "the fixed deal always offers one";
+    announce();
+    heard = Listening::take();
+    EXPECT_TRUE(has(heard, "description Stock"));
+    const std::string bottom = cardName(form().deck[firstBottomSlot]);
+    EXPECT_TRUE(has(heard, "joined " + bottom));
+    EXPECT_TRUE(has(heard, "shown " + bottom));
+
+    clickControl({ControlKind::imgcard, faces.front()});
+    announce();
+    heard = Listening::take();
+    EXPECT_TRUE(has(heard, "description " + cardName(faces.front())));
+    EXPECT_TRUE(has(heard, "input Stock")) << "no turning while cards are selected";
+    if (faces.size() > 1) {
+        clickControl({ControlKind::imgcard, faces.back()});
+        announce();
+        EXPECT_TRUE(has(Listening::take(), "description " + cardName(faces.back())));
+    }
+
+    QTest::mouseClick(window->removeButton(), Qt::LeftButton);
+    announce();
+    heard = Listening::take();
+    for (int face : faces) {
+        EXPECT_TRUE(has(heard, "hidden " + cardName(face)));
+        EXPECT_TRUE(has(heard, "left " + cardName(face)));
+    }
+    EXPECT_TRUE(has(heard, "name cell 0,1")) << "round 1 scored";
+    EXPECT_TRUE(has(heard, "name cell 5,1")) << "the total";
+    EXPECT_FALSE(has(heard, "name cell 1,1"));
 }
 
 TEST_F(WindowTest, PointingAtTheTableFindsTheControlThere) {

@@ -71,11 +71,12 @@ void frmquillane::centreOnScreen() {
 }
 
 // Ticks fall due only between events, so they are handed over first; then the handler; then
-// the widgets catch up with the form.
+// the widgets catch up with the form, and assistive technology hears what changed.
 void frmquillane::route(const std::function<void()>& handler) {
     form_.deliverDueTicks();
     handler();
     mirror();
+    announceChanges(table_);
     if (form_.programEnded) close();
 }
 

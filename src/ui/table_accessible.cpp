@@ -4,6 +4,8 @@
 #include "ui/table_accessible.h"
 
 #include <QAccessible>
+#include <algorithm>
+#include <utility>
 
 #include "model/control_description.h"
 #include "model/control_geometry.h"
@@ -278,6 +280,30 @@ QAccessibleInterface* MissingCell::table() const {
     return const_cast<ScoreTable*>(scores_);
 }
 
+std::pair<int, int> keyOf(ControlRef control) {
+    return {static_cast<int>(control.kind), control.index};
+}
+
+using Sink = TableAccessible::EventSink;
+
+void send(Sink sink, QAccessibleInterface* interface, QAccessible::Event type) {
+    QAccessibleEvent event(interface, type);
+    sink(&event);
+}
+
+void sendStateChange(Sink sink, QAccessibleInterface* interface, QAccessible::State changed) {
+    QAccessibleStateChangeEvent event(interface, changed);
+    sink(&event);
+}
+
+// Shown or hidden: both the state and the event, as a widget that is shown or hidden sends.
+void sendShown(Sink sink, QAccessibleInterface* interface, bool shown) {
+    QAccessible::State changed;
+    changed.invisible = true;
+    sendStateChange(sink, interface, changed);
+    send(sink, interface, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+}
+
 QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* table = qobject_cast<TableView*>(object)) return new TableAccessible(table);
     return nullptr;
@@ -285,7 +311,16 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 
 }  // namespace
 
-TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QAccessible::Pane) {}
+// Nothing was announced before this interface existed, so what the table says now is what a
+// client first reads.
+TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QAccessible::Pane) {
+    for (const ControlRef& control : stackingOrder) {
+        if (isReadAlone(control)) said_[keyOf(control)] = sayingOf(control);
+    }
+    scoresSaid_ = scoreNames();
+    scoreTableShown_ = form().lblscore.at(0).Visible;
+    childrenSaid_ = childIds();
+}
 
 TableAccessible::~TableAccessible() {
     for (const auto& [control, id] : controls_) QAccessible::deleteAccessibleInterface(id);
@@ -304,7 +339,7 @@ QString TableAccessible::text(QAccessible::Text kind) const {
 }
 
 QAccessibleInterface* TableAccessible::controlChild(ControlRef control) const {
-    const auto key = std::pair(static_cast<int>(control.kind), control.index);
+    const auto key = keyOf(control);
     auto found = controls_.find(key);
     if (found == controls_.end()) {
         found =
@@ -366,6 +401,92 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
     if (!control) return nullptr;
     if (!isReadAlone(*control)) return form().lblscore.at(0).Visible ? scoreTable() : nullptr;
     return controlChild(*control);
+}
+
+TableAccessible::Saying TableAccessible::sayingOf(ControlRef control) const {
+    const ControlDescription description = describeControl(form(), control);
+    return {isVisible(form(), control), toQString(description.name),
+            toQString(description.description), isClickable(form(), control)};
+}
+
+std::vector<QString> TableAccessible::scoreNames() const {
+    std::vector<QString> names;
+    for (std::size_t row = 1; row < layout::scoreRows; ++row) {
+        names.push_back(toQString(form().lblscoreots.at(row).Caption));
+        names.push_back(toQString(form().lblscore.at(row).Caption));
+    }
+    return names;
+}
+
+std::vector<QAccessible::Id> TableAccessible::childIds() const {
+    std::vector<QAccessible::Id> ids;
+    for (QAccessibleInterface* child : children()) ids.push_back(QAccessible::uniqueId(child));
+    return ids;
+}
+
+void TableAccessible::announceChanges(EventSink sink) {
+    // Children that joined or left the table. Qt 6.4's AT-SPI bridge (AtSpiAdaptor::notify)
+    // turns ObjectCreated and ObjectDestroyed into object:children-changed:add and :remove on
+    // the parent; its ObjectReorder sends a ChildrenChanged signal of signature siis(so), which
+    // libatspi drops as invalid. Nothing is destroyed: a child that leaves may come back.
+    std::vector<QAccessible::Id> ids = childIds();
+    if (ids != childrenSaid_) {
+        auto sendEach = [sink](const std::vector<QAccessible::Id>& from,
+                               const std::vector<QAccessible::Id>& notIn, QAccessible::Event type) {
+            for (QAccessible::Id id : from) {
+                if (std::find(notIn.begin(), notIn.end(), id) == notIn.end())
+                    send(sink, QAccessible::accessibleInterface(id), type);
+            }
+        };
+        sendEach(childrenSaid_, ids, QAccessible::ObjectDestroyed);
+        sendEach(ids, childrenSaid_, QAccessible::ObjectCreated);
+        childrenSaid_ = std::move(ids);
+    }
+
+    for (const ControlRef& control : stackingOrder) {
+        if (!isReadAlone(control)) continue;
+        Saying now = sayingOf(control);
+        Saying& said = said_[keyOf(control)];
+        if (now == said) continue;
+        const Saying before = std::exchange(said, std::move(now));
+        const Saying& after = said;
+        // A control that stays hidden has no one to tell.
+        if (!before.shown && !after.shown) continue;
+        QAccessibleInterface* child = controlChild(control);
+        if (after.shown != before.shown) sendShown(sink, child, after.shown);
+        if (after.name != before.name) send(sink, child, QAccessible::NameChanged);
+        if (after.description != before.description)
+            send(sink, child, QAccessible::DescriptionChanged);
+        if (after.takesInput != before.takesInput) {
+            QAccessible::State changed;
+            changed.disabled = true;
+            sendStateChange(sink, child, changed);
+        }
+    }
+
+    const bool scoresShown = form().lblscore.at(0).Visible;
+    if (scoresShown != scoreTableShown_) {
+        scoreTableShown_ = scoresShown;
+        sendShown(sink, scoreTable(), scoresShown);
+    }
+    const std::vector<QString> scores = scoreNames();
+    QAccessibleTableInterface* grid = scoreTable()->tableInterface();
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        if (scores.at(i) == scoresSaid_.at(i)) continue;
+        const int cell = static_cast<int>(i);
+        send(sink, grid->cellAt(cell / ScoreTable::columns, cell % ScoreTable::columns),
+             QAccessible::NameChanged);
+    }
+    scoresSaid_ = scores;
+}
+
+void announceChanges(TableView* table) {
+    // Without a screen reader nobody listens, and the comparisons would cost every click.
+    if (!QAccessible::isActive()) return;
+    if (auto* accessible =
+            dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(table))) {
+        accessible->announceChanges(&QAccessible::updateAccessibility);
+    }
 }
 
 void installTableAccessibility() {
