@@ -7,6 +7,8 @@ set -eu
 cd "$(dirname "$0")/.."
 
 packages="g++ cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2 clang-format desktop-file-utils appstream"
+# The screen reader's round over the accessibility bus.
+packages="$packages dbus at-spi2-core python3-gi python3-pyatspi xvfb"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <iostream>
 
+#include "ui/table_accessible.h"
 #include "window_fixture.h"
 
 namespace quillane {
@@ -15,6 +16,8 @@ struct Heard {
     QAccessible::Role role;
     std::string name;
     std::string description;
+    QAccessible::State state;
+    QAccessibleInterface* child;
 };
 
 std::vector<Heard> readOut(QAccessibleInterface* table) {
@@ -22,19 +25,29 @@ std::vector<Heard> readOut(QAccessibleInterface* table) {
     for (int i = 0; i < table->childCount(); ++i) {
         QAccessibleInterface* child = table->child(i);
         heard.push_back({child->role(), child->text(QAccessible::Name).toStdString(),
-                         child->text(QAccessible::Description).toStdString()});
+                         child->text(QAccessible::Description).toStdString(), child->state(),
+                         child});
     }
     return heard;
+}
+
+QStringList actionsOf(const Heard* heard) {
+    QAccessibleActionInterface* actions = heard->child->actionInterface();
+    return actions != nullptr ? actions->actionNames() : QStringList();
+}
+
+void press(const Heard* heard) {
+    heard->child->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 const char* roleName(QAccessible::Role role) {
     switch (role) {
         case QAccessible::Button:
-            return "button";
+            return "push button";
         case QAccessible::Graphic:
-            return "picture";
+            return "image";
         case QAccessible::StaticText:
-            return "text";
+            return "label";
         case QAccessible::Table:
             return "table";
         default:
@@ -71,19 +84,30 @@ TEST_F(WindowTest, AScreenReaderReadsTheStartOfARound) {
         const Heard* face = find(heard, cardName(form().deck[slot]));
         ASSERT_NE(face, nullptr) << positionName(slot);
         EXPECT_EQ(face->description, "face up, " + positionName(slot));
-        EXPECT_EQ(face->role, QAccessible::Button);
+        EXPECT_EQ(face->role, QAccessible::Graphic);
+        EXPECT_FALSE(face->state.disabled);
+        EXPECT_EQ(actionsOf(face), QStringList{QAccessibleActionInterface::pressAction()});
     }
     EXPECT_EQ(count(heard, "Face-down card"), 21);
+    EXPECT_EQ(find(heard, "Face-down card")->role, QAccessible::Graphic);
+    EXPECT_TRUE(actionsOf(find(heard, "Face-down card")).isEmpty());
     const Heard* waste = find(heard, cardName(form().deck[28]));
     ASSERT_NE(waste, nullptr);
     EXPECT_EQ(waste->description, "top of the waste pile, 1 card");
     const Heard* stock = find(heard, "Stock");
     ASSERT_NE(stock, nullptr);
     EXPECT_EQ(stock->description, "23 cards to turn");
-    EXPECT_NE(find(heard, "Remove"), nullptr) << "the button";
-    EXPECT_NE(find(heard, "QUILLANE"), nullptr);
+    EXPECT_EQ(stock->role, QAccessible::Graphic);
+    EXPECT_EQ(actionsOf(stock), QStringList{QAccessibleActionInterface::pressAction()});
+    ASSERT_NE(find(heard, "Remove"), nullptr) << "the button";
+    EXPECT_EQ(find(heard, "Remove")->role, QAccessible::Button);
+    ASSERT_NE(find(heard, "QUILLANE"), nullptr);
+    EXPECT_EQ(find(heard, "QUILLANE")->role, QAccessible::StaticText);
+    EXPECT_TRUE(actionsOf(find(heard, "QUILLANE")).isEmpty());
     EXPECT_EQ(find(heard, "Click this card for start"), nullptr) << "hidden after the first click";
     EXPECT_EQ(find(heard, "Round marker")->description, "round 1");
+    EXPECT_EQ(find(heard, "Round marker")->role, QAccessible::Graphic);
+    EXPECT_TRUE(actionsOf(find(heard, "Round marker")).isEmpty());
 
     const Heard* scores = find(heard, "Score table");
     ASSERT_NE(scores, nullptr);
@@ -114,16 +138,202 @@ TEST_F(WindowTest, TheScoreTableReadsAsATableOfRounds) {
     EXPECT_EQ(cell->columnIndex(), 1);
 }
 
-TEST_F(WindowTest, ShowcaseKingsReadAsDisabledCards) {
+TEST_F(WindowTest, ShowcaseKingsReadAsDisabledCardsThatIgnoreAPress) {
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
     const auto heard = readOut(table);
     for (Integer king : kings) {
         const Heard* card = find(heard, cardName(king));
         ASSERT_NE(card, nullptr) << cardName(king);
         EXPECT_EQ(card->description, "showcase");
+        EXPECT_EQ(card->role, QAccessible::Graphic);
+        EXPECT_TRUE(card->state.disabled);
+        EXPECT_FALSE(card->state.focusable);
+        press(card);
     }
+    EXPECT_EQ(readOut(table).size(), heard.size()) << "nothing changed";
+    EXPECT_TRUE(form().cmdstart.Visible);
     EXPECT_EQ(find(heard, "Score table"), nullptr) << "hidden in the showcase";
     EXPECT_NE(find(heard, "Start game"), nullptr);
+}
+
+TEST_F(WindowTest, PressingAPictureDoesWhatAClickDoes) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
+    press(find(readOut(table), "Stock"));
+    EXPECT_EQ(form().wastecount, 1);
+    EXPECT_EQ(find(readOut(table), "Stock")->description, "23 cards to turn");
+
+    const std::string bottom = cardName(form().deck[firstBottomSlot]);
+    const auto turned = readOut(table);
+    const Heard* face = find(turned, bottom);
+    ASSERT_NE(face, nullptr);
+    // Only the press action does anything.
+    face->child->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    face->child->actionInterface()->doAction(QString());
+    EXPECT_EQ(face->child->text(QAccessible::Description).toStdString(),
+              "face up, " + positionName(firstBottomSlot));
+    press(face);
+    EXPECT_EQ(find(readOut(table), bottom)->description, "selected first");
+    EXPECT_EQ(form().selcount, 1);
+}
+
+// A client may ask for any index; what is not there gets an empty answer.
+TEST_F(WindowTest, IndexesOutOfRangeGetHarmlessAnswers) {
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
+    QAccessibleInterface* foreign = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(table->child(9999), nullptr);
+    EXPECT_EQ(table->child(-1), nullptr);
+    EXPECT_EQ(table->indexOfChild(foreign), -1);
+    EXPECT_EQ(table->indexOfChild(nullptr), -1);
+    const QPoint outside = window->table()->mapToGlobal(QPoint(-50, -50));
+    EXPECT_EQ(table->childAt(outside.x(), outside.y()), nullptr);
+
+    QAccessibleInterface* scores = find(readOut(table), "Score table")->child;
+    EXPECT_EQ(scores->child(9999), nullptr);
+    EXPECT_EQ(scores->child(-1), nullptr);
+    EXPECT_EQ(scores->indexOfChild(foreign), -1);
+    QAccessibleTableInterface* grid = scores->tableInterface();
+    EXPECT_EQ(grid->rowDescription(99), "");
+    EXPECT_EQ(grid->rowDescription(-1), "");
+    EXPECT_EQ(grid->rowDescription(6), "");
+    EXPECT_EQ(grid->columnDescription(-1), "");
+    EXPECT_EQ(grid->columnDescription(2), "");
+    for (const auto& [row, column] : {std::pair(99, 99), std::pair(-1, 0), std::pair(6, 0),
+                                      std::pair(0, 2), std::pair(0, -1)}) {
+        QAccessibleInterface* none = grid->cellAt(row, column);
+        ASSERT_NE(none, nullptr) << row << "," << column << ": the bus bridge dereferences it";
+        ASSERT_NE(none->tableCellInterface(), nullptr);
+        EXPECT_EQ(none->tableCellInterface()->columnExtent(), 0);
+        EXPECT_EQ(none->tableCellInterface()->rowExtent(), 0);
+        EXPECT_EQ(none->tableCellInterface()->rowIndex(), -1);
+        EXPECT_EQ(none->text(QAccessible::Name), "");
+        EXPECT_EQ(scores->indexOfChild(none), -1);
+    }
+}
+
+// The events the table announces, as "what name": "shown Stock", "name cell 0,1".
+class Listening {
+  public:
+    static std::vector<std::string> take() { return std::exchange(heard(), {}); }
+    static void hear(QAccessibleEvent* event);
+
+  private:
+    static std::vector<std::string>& heard() {
+        static std::vector<std::string> events;
+        return events;
+    }
+};
+
+void Listening::hear(QAccessibleEvent* event) {
+    QAccessibleInterface* source = event->accessibleInterface();
+    if (source == nullptr) return;
+    std::string what = source->text(QAccessible::Name).toStdString();
+    if (QAccessibleTableCellInterface* cell = source->tableCellInterface()) {
+        what =
+            "cell " + std::to_string(cell->rowIndex()) + "," + std::to_string(cell->columnIndex());
+    }
+    const auto said = [&](const std::string& kind) { heard().push_back(kind + " " + what); };
+    switch (event->type()) {
+        case QAccessible::ObjectCreated:
+            return said("joined");
+        case QAccessible::ObjectDestroyed:
+            return said("left");
+        case QAccessible::ObjectShow:
+            return said("shown");
+        case QAccessible::ObjectHide:
+            return said("hidden");
+        case QAccessible::NameChanged:
+            return said("name");
+        case QAccessible::DescriptionChanged:
+            return said("description");
+        case QAccessible::StateChanged: {
+            const QAccessible::State changed =
+                static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
+            if (changed.disabled) said("input");
+            if (changed.invisible) said("visibility");
+            return;
+        }
+        default:
+            return;
+    }
+}
+
+bool has(const std::vector<std::string>& events, const std::string& event) {
+    return std::find(events.begin(), events.end(), event) != events.end();
+}
+
+// A lone King or a pair adding up to thirteen among the faces a player can take now.
+std::vector<int> removableFaces(const Form& form) {
+    std::vector<int> faces;
+    for (int card = 0; card < cardCount; ++card) {
+        if (viewOf(form, {ControlKind::imgcard, card}).takesInput) faces.push_back(card);
+    }
+    for (int card : faces) {
+        if (isKing(card)) return {card};
+        for (int other : faces) {
+            if (rankOf(card) + rankOf(other) == pairSum) return {card, other};
+        }
+    }
+    return {};
+}
+
+TEST_F(WindowTest, TheTableAnnouncesWhatChanged) {
+    auto* table =
+        dynamic_cast<ui::TableAccessible*>(QAccessible::queryAccessibleInterface(window->table()));
+    ASSERT_NE(table, nullptr);
+    const auto announce = [table] { table->announceChanges(&Listening::hear); };
+    const std::string king = cardName(kings[1]);
+
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    announce();
+    auto heard = Listening::take();
+    for (const std::string& event :
+         {"left " + king, "hidden " + king, "visibility " + king, "description " + king,
+          std::string("joined Stock"), std::string("shown Stock"), std::string("input Stock"),
+          std::string("joined Score table"), std::string("shown Score table"),
+          std::string("left Start game"), std::string("joined Remove")}) {
+        EXPECT_TRUE(has(heard, event)) << event;
+    }
+    EXPECT_FALSE(has(heard, "name Stock")) << "the name stays";
+    announce();
+    EXPECT_TRUE(Listening::take().empty()) << "nothing changed since";
+
+    // Turn the stock until a King or a pair can be taken, then take it.
+    std::vector<int> faces;
+    for (int turns = 0; turns < stockCount && faces.empty(); ++turns) {
+        clickControl({ControlKind::Image2, 0});
+        faces = removableFaces(form());
+    }
+    ASSERT_FALSE(faces.empty()) << "the fixed deal always offers one";
+    announce();
+    heard = Listening::take();
+    EXPECT_TRUE(has(heard, "description Stock"));
+    const std::string bottom = cardName(form().deck[firstBottomSlot]);
+    EXPECT_TRUE(has(heard, "joined " + bottom));
+    EXPECT_TRUE(has(heard, "shown " + bottom));
+
+    clickControl({ControlKind::imgcard, faces.front()});
+    announce();
+    heard = Listening::take();
+    EXPECT_TRUE(has(heard, "description " + cardName(faces.front())));
+    EXPECT_TRUE(has(heard, "input Stock")) << "no turning while cards are selected";
+    if (faces.size() > 1) {
+        clickControl({ControlKind::imgcard, faces.back()});
+        announce();
+        EXPECT_TRUE(has(Listening::take(), "description " + cardName(faces.back())));
+    }
+
+    QTest::mouseClick(window->removeButton(), Qt::LeftButton);
+    announce();
+    heard = Listening::take();
+    for (int face : faces) {
+        EXPECT_TRUE(has(heard, "hidden " + cardName(face)));
+        EXPECT_TRUE(has(heard, "left " + cardName(face)));
+    }
+    EXPECT_TRUE(has(heard, "name cell 0,1")) << "round 1 scored";
+    EXPECT_TRUE(has(heard, "name cell 5,1")) << "the total";
+    EXPECT_FALSE(has(heard, "name cell 1,1"));
 }
 
 TEST_F(WindowTest, PointingAtTheTableFindsTheControlThere) {

@@ -51,31 +51,33 @@ layout::Rect lineRect(const layout::LineDesign& line) {
 // for many views at every event.
 template <typename Say>
 ControlView picture(const Image& image, Drawing drawing, layout::Size size, bool hasHandler,
-                    ViewPart part, Say say, int card = 0) {
+                    Reading reading, ViewPart part, Say say, int card = 0) {
     ControlView view;
     view.look = {image.Visible, layout::rectAt(image.place(), size), drawing, card, {}, {}, {}};
     view.enabled = image.Enabled;
     view.hasHandler = hasHandler;
     view.takesInput = hasHandler && image.Visible && image.Enabled;
     view.catchesClicks = image.Visible;
+    view.reading = reading;
     if (part == ViewPart::all) view.speech = say();
     return view;
 }
 
-ControlView label(const Label& label, const layout::LabelDesign& design, bool readAlone,
+ControlView label(const Label& label, const layout::LabelDesign& design, Reading reading,
                   ViewPart part) {
     ControlView view;
     view.look = {label.Visible, design.rect, Drawing::label, 0, design, {}, label.Caption};
     view.catchesClicks = label.Visible;
-    view.speech.readAlone = readAlone;
+    view.reading = reading;
     if (part == ViewPart::all) view.speech.name = label.Caption;
     return view;
 }
 
-ControlView line(const Line& line, const layout::LineDesign& design, Drawing drawing) {
+ControlView line(const Line& line, const layout::LineDesign& design, Drawing drawing,
+                 Reading reading) {
     ControlView view;
     view.look = {line.Visible, lineRect(design), drawing, 0, {}, {}, {}};
-    view.speech.readAlone = false;
+    view.reading = reading;
     return view;
 }
 
@@ -94,7 +96,7 @@ ControlView button(const Button& button, const layout::ButtonDesign& design) {
     view.hasHandler = true;
     view.takesInput = button.Visible && button.Enabled;
     view.catchesClicks = button.Visible;
-    view.speech = {true, spoken(design.caption), ""};
+    view.speech = {spoken(design.caption), ""};
     return view;
 }
 
@@ -104,7 +106,7 @@ ControlView menuItem(std::string_view caption) {
     view.look = {true, {}, Drawing::menuItem, 0, {}, {}, std::string(caption)};
     view.hasHandler = true;
     view.takesInput = true;
-    view.speech = {true, spoken(caption), ""};
+    view.speech = {spoken(caption), ""};
     return view;
 }
 
@@ -142,45 +144,52 @@ ControlView viewOf(const Form& form, ControlRef control, ViewPart part) {
         case ControlKind::imgcard: {
             const Image& face = form.imgcard.at(i);
             return picture(
-                face, Drawing::face, layout::faceSize, true, part,
+                face, Drawing::face, layout::faceSize, true, Reading::alone, part,
                 [&] {
-                    return Speech{true, cardName(control.index), whereFaceLies(form, face)};
+                    return Speech{cardName(control.index), whereFaceLies(form, face)};
                 },
                 control.index);
         }
         case ControlKind::Image1: {
             const bool back = control.index < slotCount;
             return picture(form.Image1.at(i), back ? Drawing::back : Drawing::strip,
-                           back ? layout::backSize : layout::stripSize, false, part, [&] {
-                               return Speech{back, "Face-down card", positionName(control.index)};
+                           back ? layout::backSize : layout::stripSize, false,
+                           back ? Reading::alone : Reading::notRead, part, [&] {
+                               return Speech{"Face-down card", positionName(control.index)};
                            });
         }
         case ControlKind::Image2:
-            return picture(form.Image2, Drawing::back, layout::backSize, true, part, [&] {
-                return Speech{true, "Stock", plural(cardsLeftInStock(form), "card") + " to turn"};
-            });
+            return picture(
+                form.Image2, Drawing::back, layout::backSize, true, Reading::alone, part, [&] {
+                    return Speech{"Stock", plural(cardsLeftInStock(form), "card") + " to turn"};
+                });
         case ControlKind::imgarrow:
-            return picture(form.imgarrow, Drawing::arrow, layout::arrowSize, false, part, [&] {
-                return Speech{true, "Round marker", "round " + std::to_string(form.roundno)};
-            });
+            return picture(
+                form.imgarrow, Drawing::arrow, layout::arrowSize, false, Reading::alone, part, [&] {
+                    return Speech{"Round marker", "round " + std::to_string(form.roundno)};
+                });
         case ControlKind::Line1:
-            return line(form.Line1.at(i), layout::Line1(control.index), Drawing::gridLine);
+            return line(form.Line1.at(i), layout::Line1(control.index), Drawing::gridLine,
+                        Reading::inScoreTable);
         case ControlKind::Line2:
-            return line(form.Line2.at(i), layout::Line2.at(i), Drawing::frameLine);
+            return line(form.Line2.at(i), layout::Line2.at(i), Drawing::frameLine,
+                        Reading::notRead);
         case ControlKind::lblscoreots:
-            return label(form.lblscoreots.at(i), layout::lblscoreots(control.index), false, part);
+            return label(form.lblscoreots.at(i), layout::lblscoreots(control.index),
+                         Reading::inScoreTable, part);
         case ControlKind::lblscore:
-            return label(form.lblscore.at(i), layout::lblscore(control.index), false, part);
+            return label(form.lblscore.at(i), layout::lblscore(control.index),
+                         Reading::inScoreTable, part);
         case ControlKind::Lblver:
-            return label(form.Lblver, layout::Lblver, true, part);
+            return label(form.Lblver, layout::Lblver, Reading::alone, part);
         case ControlKind::lblstart:
-            return label(form.lblstart, layout::lblstart, true, part);
+            return label(form.lblstart, layout::lblstart, Reading::alone, part);
         case ControlKind::lblots:
-            return label(form.lblots, layout::lblots, true, part);
+            return label(form.lblots, layout::lblots, Reading::alone, part);
         case ControlKind::lblwritten:
-            return label(form.lblwritten, layout::lblwritten, true, part);
+            return label(form.lblwritten, layout::lblwritten, Reading::alone, part);
         case ControlKind::lblzev:
-            return label(form.lblzev, layout::lblzev, true, part);
+            return label(form.lblzev, layout::lblzev, Reading::alone, part);
         case ControlKind::cmdstart:
             return button(form.cmdstart, layout::cmdstart);
         case ControlKind::cmdnext:
@@ -200,6 +209,26 @@ std::string controlName(ControlRef control) {
     std::string name(kind.name);
     if (kind.indexed) name += "(" + std::to_string(control.index) + ")";
     return name;
+}
+
+ScoreTableView scoreTableOf(const Form& form) {
+    ScoreTableView table;
+    Single right = 0;
+    Single bottom = 0;
+    table.rect = {layout::clientSize.Width, layout::clientSize.Height, 0, 0};
+    for (const ControlRef& control : stackingOrder) {
+        const ControlView view = viewOf(form, control, ViewPart::withoutSpeech);
+        if (view.reading != Reading::inScoreTable) continue;
+        const layout::Rect& rect = view.look.rect;
+        table.visible = table.visible || view.look.visible;
+        table.rect.Left = std::min(table.rect.Left, rect.Left);
+        table.rect.Top = std::min(table.rect.Top, rect.Top);
+        right = std::max(right, rect.Left + rect.Width);
+        bottom = std::max(bottom, rect.Top + rect.Height);
+    }
+    table.rect.Width = right - table.rect.Left;
+    table.rect.Height = bottom - table.rect.Top;
+    return table;
 }
 
 std::optional<ControlRef> tableControlAt(const Form& form, Single x, Single y) {

@@ -28,11 +28,14 @@ struct Look {
     friend bool operator==(const Look&, const Look&) = default;
 };
 
+// How a screen reader meets a control: on its own, as part of the score table, or not at all
+// (a stock strip is part of the stock, whose top card speaks for it; the selection frame is
+// only a drawing).
+enum class Reading { alone, inScoreTable, notRead };
+
 // What a screen reader says of a control: "Queen of spades" / "top of the waste pile, 5 cards";
-// "Face-down card" / "slot 15". Stock strips are part of the stock, and score labels and
-// lines make up the score table, so they are not read on their own.
+// "Face-down card" / "slot 15".
 struct Speech {
-    bool readAlone = true;
     std::string name;
     std::string description;
     friend bool operator==(const Speech&, const Speech&) = default;
@@ -46,6 +49,7 @@ struct ControlView {
     bool hasHandler = false;     // it takes clicks, presses or access keys at all
     bool takesInput = false;     // and can take them now: shown and enabled
     bool catchesClicks = false;  // a click on it stops here, whether or not a handler runs
+    Reading reading = Reading::alone;
     Speech speech;
     friend bool operator==(const ControlView&, const ControlView&) = default;
 };
@@ -59,6 +63,14 @@ std::string controlName(ControlRef control);
 inline std::ostream& operator<<(std::ostream& out, ControlRef control) {
     return out << controlName(control);
 }
+
+// The score table as a screen reader meets it: one table made of the score labels and the grid,
+// shown while any of them shows, covering all of them.
+struct ScoreTableView {
+    bool visible = false;
+    layout::Rect rect;
+};
+ScoreTableView scoreTableOf(const Form& form);
 
 // The topmost control painted on the table that a click at this point in twips stops at;
 // lines let clicks through. Push buttons lie above all of these and are not included.

@@ -67,10 +67,12 @@ void frmquillane::centreOnScreen() {
 
 // Ticks fall due only between events, so they are handed over first. Whether the control
 // takes the input is decided now, from the form as it stands, never from an earlier look.
+// Then the widgets catch up with the form, and assistive technology hears what changed.
 void frmquillane::route(ControlRef control) {
     form_.deliverDueTicks();
     if (!dispatch(form_, control)) return;
     mirror();
+    announceChanges(table_);
     if (form_.programEnded) close();
 }
 

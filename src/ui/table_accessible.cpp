@@ -4,8 +4,11 @@
 #include "ui/table_accessible.h"
 
 #include <QAccessible>
+#include <algorithm>
+#include <utility>
 
 #include "model/control_view.h"
+#include "model/input_routes.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
 #include "ui/table_view.h"
@@ -39,12 +42,27 @@ class VirtualChild : public QAccessibleInterface {
     const TableAccessible* table_;
 };
 
-// A face, a back, the stock, the round marker or a label.
-class ControlChild final : public VirtualChild {
+bool isReadAlone(const Form& form, ControlRef control) {
+    return viewOf(form, control, ViewPart::withoutSpeech).reading == Reading::alone;
+}
+
+bool hasHandler(ControlRef control) {
+    return routeOf(control.kind) != nullptr;
+}
+
+// A face, a back, the stock, the round marker or a label. Pictures read as images; a face or
+// the stock also offers Press, which does what a click does, and reads as disabled while a
+// click would do nothing.
+class ControlChild final : public VirtualChild, public QAccessibleActionInterface {
   public:
     ControlChild(const TableAccessible* table, ControlRef control)
         : VirtualChild(table), control_(control) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface && hasHandler(control_)
+                   ? static_cast<QAccessibleActionInterface*>(this)
+                   : nullptr;
+    }
     QString text(QAccessible::Text kind) const override {
         const Speech speech = viewOf(table_->form(), control_).speech;
         if (kind == QAccessible::Name) return toQString(speech.name);
@@ -55,17 +73,25 @@ class ControlChild final : public VirtualChild {
         return screenRect(table_->table(), viewOf(table_->form(), control_).look.rect);
     }
     QAccessible::Role role() const override {
-        const ControlView view = viewOf(table_->form(), control_);
-        if (view.takesInput) return QAccessible::Button;
-        return view.look.drawing == Drawing::label ? QAccessible::StaticText : QAccessible::Graphic;
+        return viewOf(table_->form(), control_).look.drawing == Drawing::label
+                   ? QAccessible::StaticText
+                   : QAccessible::Graphic;
     }
     QAccessible::State state() const override {
         QAccessible::State state;
-        const ControlView view = viewOf(table_->form(), control_);
+        const ControlView view = viewOf(table_->form(), control_, ViewPart::withoutSpeech);
         state.invisible = !view.look.visible;
         state.disabled = view.hasHandler && !view.takesInput;
         return state;
     }
+
+    QStringList actionNames() const override {
+        return hasHandler(control_) ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString& name) override {
+        if (hasHandler(control_) && name == pressAction()) table_->table()->press(control_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
     ControlRef control_;
@@ -114,6 +140,44 @@ class ScoreCell final : public VirtualChild, public QAccessibleTableCellInterfac
     int column_;
 };
 
+// What the score table hands back for a row or column it does not have. Qt 6.4's AT-SPI bridge
+// (AtSpiAdaptor::tableInterface) calls cellAt(row, column)->tableCellInterface() for a
+// client's GetColumnExtentAt, GetRowExtentAt, GetRowHeader, IsSelected and
+// GetRowColumnExtentsAtIndex without checking either for null, so a null cell would crash the
+// game on any client's bad index; this cell answers instead: no place, no extent, no text.
+class MissingCell final : public VirtualChild, public QAccessibleTableCellInterface {
+  public:
+    MissingCell(const TableAccessible* table, const ScoreTable* scores)
+        : VirtualChild(table), scores_(scores) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+    QAccessibleInterface* parent() const override;
+    QString text(QAccessible::Text) const override { return {}; }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+
+    int columnExtent() const override { return 0; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    int columnIndex() const override { return -1; }
+    int rowExtent() const override { return 0; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int rowIndex() const override { return -1; }
+    bool isSelected() const override { return false; }
+    QAccessibleInterface* table() const override;
+
+  private:
+    const ScoreTable* scores_;
+};
+
 // The score table: a row for each round and one for the total; the columns are headed by the
 // table's heading labels.
 class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
@@ -128,9 +192,11 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
                     new ScoreCell(table, this, row, column)));
             }
         }
+        missing_ = QAccessible::registerAccessibleInterface(new MissingCell(table, this));
     }
     ~ScoreTable() override {
         for (QAccessible::Id id : cells_) QAccessible::deleteAccessibleInterface(id);
+        QAccessible::deleteAccessibleInterface(missing_);
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -141,13 +207,14 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
         return kind == QAccessible::Name ? QStringLiteral("Score table") : QString();
     }
     QRect rect() const override {
-        const Single top = layout::scoreTableTop;
-        return screenRect(table_->table(), {layout::scoreNameLeft, top,
-                                            layout::scoreBottomRuleEnd - layout::scoreNameLeft,
-                                            layout::scoreRowTop(layout::scoreRows) - top});
+        return screenRect(table_->table(), scoreTableOf(table_->form()).rect);
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
-    QAccessible::State state() const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !scoreTableOf(table_->form()).visible;
+        return state;
+    }
     int childCount() const override { return static_cast<int>(cells_.size()); }
     QAccessibleInterface* child(int index) const override {
         return index >= 0 && index < childCount()
@@ -165,17 +232,19 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= rows || column < 0 || column >= columns) return nullptr;
+        if (!isCell(row, column)) return QAccessible::accessibleInterface(missing_);
         return child(row * columns + column);
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
     QString columnDescription(int column) const override {
+        if (!isCell(0, column)) return {};
         const Form& form = table_->form();
         return toQString(column == 0 ? form.lblscoreots.at(0).Caption
                                      : form.lblscore.at(0).Caption);
     }
     QString rowDescription(int row) const override {
+        if (!isCell(row, 0)) return {};
         return toQString(table_->form().lblscoreots.at(static_cast<std::size_t>(row + 1)).Caption);
     }
     int columnCount() const override { return columns; }
@@ -193,7 +262,12 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
   private:
+    static bool isCell(int row, int column) {
+        return row >= 0 && row < rows && column >= 0 && column < columns;
+    }
+
     std::vector<QAccessible::Id> cells_;
+    QAccessible::Id missing_;
 };
 
 QAccessibleInterface* ScoreCell::parent() const {
@@ -201,6 +275,36 @@ QAccessibleInterface* ScoreCell::parent() const {
 }
 QAccessibleInterface* ScoreCell::table() const {
     return const_cast<ScoreTable*>(scores_);
+}
+QAccessibleInterface* MissingCell::parent() const {
+    return const_cast<ScoreTable*>(scores_);
+}
+QAccessibleInterface* MissingCell::table() const {
+    return const_cast<ScoreTable*>(scores_);
+}
+
+std::pair<int, int> keyOf(ControlRef control) {
+    return {static_cast<int>(control.kind), control.index};
+}
+
+using Sink = TableAccessible::EventSink;
+
+void send(Sink sink, QAccessibleInterface* interface, QAccessible::Event type) {
+    QAccessibleEvent event(interface, type);
+    sink(&event);
+}
+
+void sendStateChange(Sink sink, QAccessibleInterface* interface, QAccessible::State changed) {
+    QAccessibleStateChangeEvent event(interface, changed);
+    sink(&event);
+}
+
+// Shown or hidden: both the state and the event, as a widget that is shown or hidden sends.
+void sendShown(Sink sink, QAccessibleInterface* interface, bool shown) {
+    QAccessible::State changed;
+    changed.invisible = true;
+    sendStateChange(sink, interface, changed);
+    send(sink, interface, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
 }
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
@@ -210,7 +314,16 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 
 }  // namespace
 
-TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QAccessible::Pane) {}
+// Nothing was announced before this interface existed, so what the table says now is what a
+// client first reads.
+TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QAccessible::Pane) {
+    for (const ControlRef& control : stackingOrder) {
+        if (isReadAlone(form(), control)) said_[keyOf(control)] = sayingOf(control);
+    }
+    scoresSaid_ = scoreNames();
+    scoreTableShown_ = scoreTableOf(form()).visible;
+    childrenSaid_ = childIds();
+}
 
 TableAccessible::~TableAccessible() {
     for (const auto& [control, id] : controls_) QAccessible::deleteAccessibleInterface(id);
@@ -229,7 +342,7 @@ QString TableAccessible::text(QAccessible::Text kind) const {
 }
 
 QAccessibleInterface* TableAccessible::controlChild(ControlRef control) const {
-    const auto key = std::pair(static_cast<int>(control.kind), control.index);
+    const auto key = keyOf(control);
     auto found = controls_.find(key);
     if (found == controls_.end()) {
         found =
@@ -254,16 +367,16 @@ std::vector<QAccessibleInterface*> TableAccessible::children() const {
     // Read from the top of the table down and from left to right, as a player looks at it.
     std::vector<ControlRef> shown;
     for (const ControlRef& control : stackingOrder) {
-        const ControlView view = viewOf(form(), control);
-        if (view.speech.readAlone && view.look.visible) shown.push_back(control);
+        const ControlView view = viewOf(form(), control, ViewPart::withoutSpeech);
+        if (view.reading == Reading::alone && view.look.visible) shown.push_back(control);
     }
     std::stable_sort(shown.begin(), shown.end(), [this](ControlRef a, ControlRef b) {
-        const layout::Rect first = viewOf(form(), a).look.rect;
-        const layout::Rect second = viewOf(form(), b).look.rect;
+        const layout::Rect first = viewOf(form(), a, ViewPart::withoutSpeech).look.rect;
+        const layout::Rect second = viewOf(form(), b, ViewPart::withoutSpeech).look.rect;
         return std::pair(first.Top, first.Left) < std::pair(second.Top, second.Left);
     });
     for (const ControlRef& control : shown) found.push_back(controlChild(control));
-    if (form().lblscore.at(0).Visible) found.push_back(scoreTable());
+    if (scoreTableOf(form()).visible) found.push_back(scoreTable());
     return found;
 }
 
@@ -290,9 +403,101 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
         return QAccessible::queryAccessibleInterface(button);
     const auto control = table()->controlAt(local);
     if (!control) return nullptr;
-    if (!viewOf(form(), *control).speech.readAlone)
-        return form().lblscore.at(0).Visible ? scoreTable() : nullptr;
-    return controlChild(*control);
+    switch (viewOf(form(), *control, ViewPart::withoutSpeech).reading) {
+        case Reading::alone:
+            return controlChild(*control);
+        case Reading::inScoreTable:
+            return scoreTableOf(form()).visible ? scoreTable() : nullptr;
+        case Reading::notRead:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+TableAccessible::Saying TableAccessible::sayingOf(ControlRef control) const {
+    const ControlView view = viewOf(form(), control);
+    return {view.look.visible, toQString(view.speech.name), toQString(view.speech.description),
+            view.takesInput};
+}
+
+std::vector<QString> TableAccessible::scoreNames() const {
+    std::vector<QString> names;
+    for (std::size_t row = 1; row < layout::scoreRows; ++row) {
+        names.push_back(toQString(form().lblscoreots.at(row).Caption));
+        names.push_back(toQString(form().lblscore.at(row).Caption));
+    }
+    return names;
+}
+
+std::vector<QAccessible::Id> TableAccessible::childIds() const {
+    std::vector<QAccessible::Id> ids;
+    for (QAccessibleInterface* child : children()) ids.push_back(QAccessible::uniqueId(child));
+    return ids;
+}
+
+void TableAccessible::announceChanges(EventSink sink) {
+    // Children that joined or left the table. Qt 6.4's AT-SPI bridge (AtSpiAdaptor::notify)
+    // turns ObjectCreated and ObjectDestroyed into object:children-changed:add and :remove on
+    // the parent; its ObjectReorder sends a ChildrenChanged signal of signature siis(so), which
+    // libatspi drops as invalid. Nothing is destroyed: a child that leaves may come back.
+    std::vector<QAccessible::Id> ids = childIds();
+    if (ids != childrenSaid_) {
+        auto sendEach = [sink](const std::vector<QAccessible::Id>& from,
+                               const std::vector<QAccessible::Id>& notIn, QAccessible::Event type) {
+            for (QAccessible::Id id : from) {
+                if (std::find(notIn.begin(), notIn.end(), id) == notIn.end())
+                    send(sink, QAccessible::accessibleInterface(id), type);
+            }
+        };
+        sendEach(childrenSaid_, ids, QAccessible::ObjectDestroyed);
+        sendEach(ids, childrenSaid_, QAccessible::ObjectCreated);
+        childrenSaid_ = std::move(ids);
+    }
+
+    for (const ControlRef& control : stackingOrder) {
+        if (!isReadAlone(form(), control)) continue;
+        Saying now = sayingOf(control);
+        Saying& said = said_[keyOf(control)];
+        if (now == said) continue;
+        const Saying before = std::exchange(said, std::move(now));
+        const Saying& after = said;
+        // A control that stays hidden has no one to tell.
+        if (!before.shown && !after.shown) continue;
+        QAccessibleInterface* child = controlChild(control);
+        if (after.shown != before.shown) sendShown(sink, child, after.shown);
+        if (after.name != before.name) send(sink, child, QAccessible::NameChanged);
+        if (after.description != before.description)
+            send(sink, child, QAccessible::DescriptionChanged);
+        if (after.takesInput != before.takesInput) {
+            QAccessible::State changed;
+            changed.disabled = true;
+            sendStateChange(sink, child, changed);
+        }
+    }
+
+    const bool scoresShown = scoreTableOf(form()).visible;
+    if (scoresShown != scoreTableShown_) {
+        scoreTableShown_ = scoresShown;
+        sendShown(sink, scoreTable(), scoresShown);
+    }
+    const std::vector<QString> scores = scoreNames();
+    QAccessibleTableInterface* grid = scoreTable()->tableInterface();
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        if (scores.at(i) == scoresSaid_.at(i)) continue;
+        const int cell = static_cast<int>(i);
+        send(sink, grid->cellAt(cell / ScoreTable::columns, cell % ScoreTable::columns),
+             QAccessible::NameChanged);
+    }
+    scoresSaid_ = scores;
+}
+
+void announceChanges(TableView* table) {
+    // Without a screen reader nobody listens, and the comparisons would cost every click.
+    if (!QAccessible::isActive()) return;
+    if (auto* accessible =
+            dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(table))) {
+        accessible->announceChanges(&QAccessible::updateAccessibility);
+    }
 }
 
 void installTableAccessibility() {

@@ -32,7 +32,25 @@ class TableAccessible : public QAccessibleWidget {
     const Form& form() const;
     TableView* table() const;
 
+    // Sends an event for everything a control says differently from what it said at the last
+    // call, or when this interface was made: shown or hidden, its name, its description,
+    // whether it takes input; the score cells' names; the children that joined or left.
+    using EventSink = void (*)(QAccessibleEvent* event);
+    void announceChanges(EventSink sink);
+
   private:
+    // What a control tells assistive technology about itself.
+    struct Saying {
+        bool shown = false;
+        QString name;
+        QString description;
+        bool takesInput = false;
+        friend bool operator==(const Saying&, const Saying&) = default;
+    };
+    Saying sayingOf(ControlRef control) const;
+    std::vector<QString> scoreNames() const;
+    std::vector<QAccessible::Id> childIds() const;
+
     // The children as they stand now, in reading order: the buttons, then the painted controls
     // from the top of the table down, with the score table in place of its labels and lines.
     std::vector<QAccessibleInterface*> children() const;
@@ -41,9 +59,19 @@ class TableAccessible : public QAccessibleWidget {
 
     mutable std::map<std::pair<int, int>, QAccessible::Id> controls_;
     mutable std::optional<QAccessible::Id> scoreTable_;
+
+    // What was last announced.
+    std::map<std::pair<int, int>, Saying> said_;
+    std::vector<QString> scoresSaid_;
+    bool scoreTableShown_ = false;
+    std::vector<QAccessible::Id> childrenSaid_;
 };
 
 // Installs the interfaces above for every table view.
 void installTableAccessibility();
+
+// Announces what changed on the table since the last call, while assistive technology listens;
+// the window calls it after every handler.
+void announceChanges(TableView* table);
 
 }  // namespace quillane::ui

@@ -1,0 +1,333 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: The Quillane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Plays part of a round through the accessibility bus, as a screen reader user would.
+
+Run inside a private session bus (dbus-run-session): starts Xvfb and the game with its
+accessibility bridge on, finds the game on the AT-SPI bus, reads the table, presses the
+buttons and cards by their accessible names, and checks what it reads back and the events it
+hears. Then it asks the table for things that are not there and checks the game still answers.
+
+    dbus-run-session -- /usr/bin/python3 screen_reader_round.py build/src/quillane [Xvfb]
+"""
+
+import ctypes
+import os
+import re
+import select
+import signal
+import subprocess
+import sys
+import time
+
+DEADLINE_SECONDS = 60
+children = []
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+def on_deadline(signum, frame):
+    raise Failure(f"the whole test took longer than {DEADLINE_SECONDS} s")
+
+
+def die_with_me():
+    """Has the kernel end a child when this script ends, however it ends."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+def print_runs(lines):
+    """Prints lines indented, a run of the same line once with its count."""
+    last, count = None, 0
+    for line in list(lines) + [None]:
+        if line == last:
+            count += 1
+            continue
+        if last is not None:
+            print("  " + last + (f" (x{count})" if count > 1 else ""))
+        last, count = line, 1
+
+
+def start_display(xvfb):
+    """Starts Xvfb on a free display and returns its name once it accepts clients."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        [xvfb, "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", "1280x1024x24"],
+        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+        preexec_fn=die_with_me)
+    children.append(server)
+    os.close(write_end)
+    number = b""
+    while not number.endswith(b"\n"):
+        ready, _, _ = select.select([read_end], [], [], 10)
+        check(ready, "Xvfb did not report its display")
+        chunk = os.read(read_end, 16)
+        check(chunk, "Xvfb exited before it reported its display")
+        number += chunk
+    os.close(read_end)
+    return ":" + number.decode().strip()
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    check("DBUS_SESSION_BUS_ADDRESS" in os.environ, "run me inside dbus-run-session")
+    os.environ["DISPLAY"] = start_display(sys.argv[2] if len(sys.argv) > 2 else "Xvfb")
+    # The suite runs with the offscreen platform, which has no accessibility bridge.
+    game_env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    game = subprocess.Popen([program], env=game_env, preexec_fn=die_with_me)
+    children.append(game)
+
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi, GLib
+    import pyatspi
+
+    context = GLib.MainContext.default()
+
+    def wait_for(condition, what, seconds=15):
+        """Runs the client's main loop until condition() holds, or fails after seconds."""
+        end = time.monotonic() + seconds
+        while True:
+            while context.pending():
+                context.iteration(False)
+            result = condition()
+            if result:
+                return result
+            check(game.poll() is None, f"the game exited ({game.returncode}) awaiting {what}")
+            check(time.monotonic() < end, f"timed out waiting for {what}")
+            time.sleep(0.02)
+
+    def find_app():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == "quillane":
+                return app
+        return None
+
+    app = wait_for(find_app, "the game on the accessibility bus")
+    print("found application:", app.name)
+
+    table = wait_for(lambda: pyatspi.findDescendant(app, lambda a: a and a.name == "Card table"),
+                     "the card table")
+
+    heard = []
+
+    def listener(event):
+        source = event.source
+        name = source.name if source is not None else "?"
+        if event.type.startswith("object:state-changed"):
+            heard.append(f"{event.type}={event.detail1} [{name}]")
+        elif event.type.startswith("object:children-changed"):
+            child = event.any_data.name if isinstance(event.any_data, Atspi.Accessible) else ""
+            heard.append(f"{event.type} [{name}] {child}")
+        else:
+            heard.append(f"{event.type} [{name}]")
+
+    events = ["object:property-change:accessible-name",
+              "object:property-change:accessible-description",
+              "object:state-changed", "object:children-changed"]
+    for kind in events:
+        pyatspi.Registry.registerEventListener(listener, kind)
+
+    def read_table():
+        seen = []
+        for i in range(table.childCount):
+            child = table.getChildAtIndex(i)
+            seen.append((child.getRole(), child.name, child.description, child))
+        return seen
+
+    def show(seen, title):
+        print(title)
+        print_runs(f"[{Atspi.role_get_name(role)}] {name}" + (f" - {description}" if description else "")
+                   for role, name, description, _ in seen)
+
+    def child_named(seen, name):
+        found = [child for _, n, _, child in seen if n == name]
+        return found[0] if found else None
+
+    def press(accessible):
+        action = accessible.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        check("press" in [n.lower() for n in names], f"{accessible.name} offers {names}, no press")
+        print(f"press {accessible.name!r}")
+        action.doAction(names.index(next(n for n in names if n.lower() == "press")))
+
+    showcase = read_table()
+    show(showcase, "the showcase reads:")
+    roles = {name: role for role, name, _, _ in showcase}
+    check(roles.get("Start game") == pyatspi.ROLE_PUSH_BUTTON, "Start game is a push button")
+    check(roles.get("QUILLANE") == pyatspi.ROLE_LABEL, "the title is a label")
+    check("Score table" not in roles, "no score table in the showcase")
+    king = child_named(showcase, "King of spades")
+    check(king.getRole() == pyatspi.ROLE_IMAGE, "a showcase King is an image")
+    check(not king.getState().contains(pyatspi.STATE_ENABLED), "a showcase King is disabled")
+    check(not king.getState().contains(pyatspi.STATE_FOCUSABLE), "a card takes no focus")
+
+    def heard_since(start, pattern):
+        return any(re.fullmatch(pattern, event) for event in heard[start:])
+
+    def press_and_hear(accessible, *patterns):
+        """Presses, then waits until every pattern has been heard since the press."""
+        start = len(heard)
+        press(accessible)
+        for pattern in patterns:
+            wait_for(lambda: heard_since(start, pattern), f"an event like {pattern!r}")
+        print_runs("heard " + event for event in heard[start:])
+
+    press_and_hear(child_named(showcase, "Start game"),
+                   r"object:children-changed:add \[Card table\] Stock",
+                   r"object:state-changed:showing=0 \[King of spades\]")
+    dealt = read_table()
+    show(dealt, "after Start game:")
+    check(dealt[0][1] == "Remove" and dealt[0][0] == pyatspi.ROLE_PUSH_BUTTON, "Remove button")
+    stock = child_named(dealt, "Stock")
+    check(stock.getRole() == pyatspi.ROLE_IMAGE, "the stock is an image")
+    check(stock.getState().contains(pyatspi.STATE_ENABLED), "the stock takes input")
+    check(stock.description == "24 cards to turn", "a full stock")
+    check(all(role == pyatspi.ROLE_IMAGE for role, name, _, _ in dealt
+              if name == "Face-down card"), "backs are images")
+    check("Action" not in child_named(dealt, "Face-down card").get_interfaces(), "backs: no press")
+    check("Action" not in child_named(dealt, "QUILLANE").get_interfaces(), "labels: no press")
+    scores = child_named(dealt, "Score table")
+    check(scores.getRole() == pyatspi.ROLE_TABLE, "the score table is a table")
+    grid = scores.queryTable()
+    check((grid.nRows, grid.nColumns) == (6, 2), "six rows of two")
+    check(grid.getAccessibleAt(0, 1).getRole() == pyatspi.ROLE_TABLE_CELL, "cells")
+
+    ranks = {"Ace": 1, "Jack": 11, "Queen": 12, "King": 13}
+
+    def rank(name):
+        word = name.split(" of ")[0]
+        return ranks.get(word) or int(word)
+
+    def removable(seen):
+        """A King alone or two cards adding to 13, among the faces that take a press."""
+        faces = [(name, child) for role, name, _, child in seen
+                 if role == pyatspi.ROLE_IMAGE and " of " in name
+                 and child.getState().contains(pyatspi.STATE_ENABLED)]
+        for name, child in faces:
+            if rank(name) == 13:
+                return [(name, child)]
+            for other, other_child in faces:
+                if rank(name) + rank(other) == 13:
+                    return [(name, child), (other, other_child)]
+        return []
+
+    turned = 0
+    while True:
+        press_and_hear(stock, r"object:property-change:accessible-description \[Stock\]")
+        turned += 1
+        check(stock.description == f"{24 - turned} cards to turn", f"stock reads {stock.description}")
+        seen = read_table()
+        faces = removable(seen)
+        if faces or turned == 24:
+            break
+    show(seen, f"after {turned} presses of the stock:")
+    check(faces, "a King or a pair to take")
+
+    first, first_child = faces[0]
+    press_and_hear(first_child,
+                   rf"object:property-change:accessible-description \[{first}\]",
+                   r"object:state-changed:enabled=0 \[Stock\]")
+    check(first_child.description == "selected first", f"{first} reads {first_child.description}")
+    check(not stock.getState().contains(pyatspi.STATE_ENABLED), "no turning while selecting")
+    if len(faces) == 2:
+        second, second_child = faces[1]
+        press_and_hear(second_child,
+                       rf"object:property-change:accessible-description \[{second}\]")
+        check(second_child.description == "selected second", f"{second} reads second")
+    press_and_hear(child_named(read_table(), "Remove"),
+                   rf"object:state-changed:showing=0 \[{first}\]",
+                   rf"object:children-changed:remove \[Card table\] {first}",
+                   r"object:property-change:accessible-name \[1\]",
+                   r"object:state-changed:enabled=1 \[Stock\]")
+    check(grid.getAccessibleAt(0, 1).name == "1", "round 1 scores a point")
+    check(grid.getAccessibleAt(5, 1).name == "1", "the total too")
+    check(child_named(read_table(), first) is None, f"{first} left the table")
+    show(read_table(), "after Remove:")
+
+    check_bounds(app, table, scores, stock, game)
+    return 0
+
+
+def check_bounds(app, table, scores, stock, game):
+    """Asks for what is not there, straight over the bus as any client may, and checks the
+    game answers harmlessly and lives on."""
+    from gi.repository import Gio, GLib
+
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, GLib.VariantType("(s)"), 0, 5000).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    name = app.app.bus_name
+
+    def call(accessible, interface, method, signature, *args):
+        try:
+            reply = bus.call_sync(name, accessible.path, "org.a11y.atspi." + interface, method,
+                                  GLib.Variant(signature, args) if signature else None,
+                                  None, 0, 5000)
+            answer = repr(reply.unpack())
+        except GLib.Error as error:
+            answer = "error " + (Gio.DBusError.get_remote_error(error) or error.message)
+        print(f"  {interface}.{method}{args} -> {answer}")
+        check(game.poll() is None, f"the game died on {method}{args}")
+        return answer
+
+    print("bounds:")
+    stock_before = stock.description
+    answers = [
+        call(scores, "Table", "GetRowDescription", "(i)", 99),
+        call(scores, "Table", "GetRowDescription", "(i)", -1),
+        call(scores, "Table", "GetColumnDescription", "(i)", -1),
+        call(scores, "Table", "GetColumnDescription", "(i)", 2),
+        call(scores, "Table", "GetAccessibleAt", "(ii)", 99, 99),
+        call(scores, "Table", "GetColumnExtentAt", "(ii)", 99, 99),
+        call(scores, "Table", "GetRowExtentAt", "(ii)", -1, 0),
+        call(scores, "Table", "GetIndexAt", "(ii)", 99, 99),
+        call(scores, "Table", "GetRowHeader", "(i)", 99),
+        call(scores, "Table", "GetColumnHeader", "(i)", -1),
+        call(scores, "Table", "IsSelected", "(ii)", 99, -1),
+        call(scores, "Table", "GetRowColumnExtentsAtIndex", "(i)", 99),
+        call(scores, "Table", "GetRowAtIndex", "(i)", 9999),
+        call(scores, "Accessible", "GetChildAtIndex", "(i)", 9999),
+        call(table, "Accessible", "GetChildAtIndex", "(i)", 9999),
+        call(table, "Accessible", "GetChildAtIndex", "(i)", -1),
+        call(table, "Component", "GetAccessibleAtPoint", "(iiu)", -5000, -5000, 0),
+        call(stock, "Action", "DoAction", "(i)", 99),
+        call(stock, "Action", "DoAction", "(i)", -1),
+        call(stock, "Action", "GetName", "(i)", 99),
+    ]
+    check(answers[0] == "('',)" and answers[2] == "('',)", "no description for no row or column")
+    check(answers[5] == "(0,)" and answers[6] == "(0,)", "no cell spans nothing")
+    check(all(answer.startswith("error") for answer in answers[-3:]), "no action 99 or -1")
+    check(table.name == "Card table" and table.childCount > 0, "the game still answers")
+    check(stock.description == stock_before, "a refused action turned nothing")
+
+
+if __name__ == "__main__":
+    signal.signal(signal.SIGALRM, on_deadline)
+    signal.alarm(DEADLINE_SECONDS)
+    try:
+        status = main()
+    except Failure as failure:
+        print("FAILED:", failure)
+        status = 1
+    finally:
+        for child in reversed(children):
+            if child.poll() is None:
+                child.terminate()
+                try:
+                    child.wait(5)
+                except subprocess.TimeoutExpired:
+                    child.kill()
+                    child.wait()
+    sys.exit(status)
