@@ -9,6 +9,8 @@
 #include <map>
 #include <tuple>
 
+#include "ui/qt_convert.h"
+
 namespace quillane::ui {
 
 namespace {
@@ -21,17 +23,13 @@ const QStringList heavyFallbacks = {QStringLiteral("Liberation Sans"),
 // number" fit their labels on one line.
 const QStringList interfaceFaces = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                     QStringLiteral("DejaVu Sans Condensed")};
-}  // namespace
-
-namespace {
 
 QFont makeFont(const layout::Font& font) {
     QFont qfont;
     qfont.setFamilies(interfaceFaces);
     qfont.setWeight(QFont::Normal);
     if (!font.family.empty()) {
-        const QString family =
-            QString::fromUtf8(font.family.data(), static_cast<qsizetype>(font.family.size()));
+        const QString family = toQString(font.family);
         if (QFontDatabase::families().contains(family)) {
             qfont.setFamilies({family});
         } else {

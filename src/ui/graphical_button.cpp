@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "ui/bevel.h"
+
 namespace quillane::ui {
 
 namespace {
@@ -33,15 +35,11 @@ void GraphicalButton::paintEvent(QPaintEvent*) {
     const QRect outer = rect();
     painter.fillRect(outer, face_);
     const bool sunken = isDown();
-    // Two rings: light above and left, shadow below and right; the other way while pressed.
-    auto ring = [&](const QRect& box, const QColor& upperLeft, const QColor& lowerRight) {
-        painter.fillRect(box.left(), box.top(), box.width(), 1, upperLeft);
-        painter.fillRect(box.left(), box.top(), 1, box.height(), upperLeft);
-        painter.fillRect(box.left(), box.bottom(), box.width(), 1, lowerRight);
-        painter.fillRect(box.right(), box.top(), 1, box.height(), lowerRight);
-    };
-    ring(outer, sunken ? darkShadow : light, sunken ? light : darkShadow);
-    ring(outer.adjusted(1, 1, -1, -1), sunken ? shadow : face_, sunken ? face_ : shadow);
+    // Light above and left, shadow below and right; the other way while pressed.
+    const RingColours outerRing =
+        sunken ? RingColours{darkShadow, light} : RingColours{light, darkShadow};
+    const RingColours innerRing = sunken ? RingColours{shadow, face_} : RingColours{face_, shadow};
+    paintBevel(painter, outer, outerRing, innerRing);
 
     const QRect caption = outer.translated(sunken ? 1 : 0, sunken ? 1 : 0);
     painter.setFont(font());

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include "ui/bevel.h"
 #include "ui/suit_shapes.h"
 
 namespace quillane::ui {
@@ -47,16 +48,8 @@ void paintBack(QPainter& painter) {
 
 // A sunken two-pixel frame: darker above and to the left, lighter below and to the right.
 void paintFrame(QPainter& painter, QSize size) {
-    const int w = size.width();
-    const int h = size.height();
-    auto ring = [&](int inset, const QColor& upperLeft, const QColor& lowerRight) {
-        painter.fillRect(inset, inset, w - 2 * inset, 1, upperLeft);
-        painter.fillRect(inset, inset, 1, h - 2 * inset, upperLeft);
-        painter.fillRect(inset, h - 1 - inset, w - 2 * inset, 1, lowerRight);
-        painter.fillRect(w - 1 - inset, inset, 1, h - 2 * inset, lowerRight);
-    };
-    ring(0, QColor(128, 128, 128), QColor(255, 255, 255));
-    ring(1, QColor(0, 0, 0), QColor(192, 192, 192));
+    paintBevel(painter, QRect(QPoint(0, 0), size), {QColor(128, 128, 128), QColor(255, 255, 255)},
+               {QColor(0, 0, 0), QColor(192, 192, 192)});
 }
 
 QPixmap framed(QSize framedSize, QSize pictureSize, qreal devicePixelRatio) {

@@ -8,12 +8,9 @@
 #include <QSize>
 
 #include "model/layout.h"
+#include "ui/qt_convert.h"
 
 namespace quillane::ui {
-
-constexpr int pixels(Single twips) {
-    return static_cast<int>(twips) / twipsPerPixel;
-}
 
 // Picture sizes in logical pixels. Backs and strips are drawn inside a frame, so their
 // controls are two frame widths larger than the picture itself.

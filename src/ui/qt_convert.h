@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "model/layout.h"
-#include "ui/pictures.h"
 
 namespace quillane::ui {
 
@@ -20,6 +19,11 @@ inline QString toQString(std::string_view text) {
 
 inline QColor toQColor(layout::Rgb rgb) {
     return {rgb.red, rgb.green, rgb.blue};
+}
+
+// A length in twips as logical pixels.
+constexpr int pixels(Single twips) {
+    return static_cast<int>(twips) / twipsPerPixel;
 }
 
 // A layout rectangle in twips as logical pixels.
