@@ -6,7 +6,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-packages="g++ cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2 clang-format desktop-file-utils appstream reuse man-db groff-base"
+packages="g++ cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2 clang-format desktop-file-utils appstream reuse man-db groff-base dpkg-dev lintian"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
