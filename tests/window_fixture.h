@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "model/control_geometry.h"
@@ -39,6 +40,20 @@ inline QImage freshRenderingLike(QWidget* window, const QImage& screen) {
     pixmap.setDevicePixelRatio(static_cast<qreal>(screen.width()) / window->width());
     window->render(&pixmap);
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Presses an access key. A button's key presses it the way Qt does: the button shows pressed
+// and clicks when its press animation's timer fires, however late a loaded machine gets there.
+inline void pressAccessKey(QWidget* window, Qt::Key key) {
+    QTest::keyClick(window, key, Qt::AltModifier);
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    const bool clicked = QTest::qWaitFor(
+        [&buttons] {
+            return std::none_of(buttons.begin(), buttons.end(),
+                                [](const QPushButton* button) { return button->isDown(); });
+        },
+        10000);
+    ASSERT_TRUE(clicked) << "a pressed button never clicked";
 }
 
 }  // namespace quillane::testing

@@ -41,8 +41,7 @@ class WindowRandomPlay : public ::testing::Test {
                 break;
             }
             case Event::Kind::accessKey:
-                QTest::keyClick(window.get(), static_cast<Qt::Key>(event.key), Qt::AltModifier);
-                QTest::qWait(120);  // a button's access key animates a short press
+                testing::pressAccessKey(window.get(), static_cast<Qt::Key>(event.key));
                 break;
             case Event::Kind::newGame:
                 window->newGameAction()->trigger();

@@ -78,11 +78,7 @@ TEST_F(WindowTest, ShowcaseKingsIgnoreClicks) {
     EXPECT_EQ(describe(form()), showcase);
 }
 
-// A button's access key presses it the way Qt does, with a short press animation.
-void pressAccessKey(QWidget* window, Qt::Key key) {
-    QTest::keyClick(window, key, Qt::AltModifier);
-    QTest::qWait(150);
-}
+using testing::pressAccessKey;
 
 TEST_F(WindowTest, AccessKeysActOnlyOnVisibleEnabledButtons) {
     pressAccessKey(window.get(), Qt::Key_R);
