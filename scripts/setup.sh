@@ -7,8 +7,10 @@ set -eu
 cd "$(dirname "$0")/.."
 
 packages="g++ cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2 clang-format desktop-file-utils appstream"
-# The screen reader's round over the accessibility bus.
+# The screen reader's round over the accessibility bus, and random games on a real X server.
 packages="$packages dbus at-spi2-core python3-gi python3-pyatspi xvfb"
+# Licence marking, the manual page and the package's own checks.
+packages="$packages reuse man-db groff-base dpkg-dev lintian"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then

@@ -4,8 +4,10 @@
 #include <QApplication>
 
 #include "ui/frmquillane.h"
+#include "ui/identity.h"
 
 int main(int argc, char* argv[]) {
+    quillane::ui::setApplicationIdentity();
     QApplication application(argc, argv);
     quillane::ui::frmquillane window;
     window.centreOnScreen();
