@@ -439,11 +439,11 @@ std::optional<std::string> replay(const std::vector<Event>& events) {
         nullptr);
 }
 
-std::vector<Event> shrink(std::vector<Event> events) {
+std::vector<Event> shrink(std::vector<Event> events, const FailureOf& failureOf) {
     for (std::size_t i = events.size(); i-- > 0;) {
         std::vector<Event> shorter = events;
         shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
-        if (replay(shorter)) events = std::move(shorter);
+        if (failureOf(shorter)) events = std::move(shorter);
     }
     return events;
 }

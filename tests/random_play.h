@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -78,7 +79,9 @@ GameResult playRandomGame(std::uint64_t seed, int eventLimit);
 // Replays recorded events on a fresh form and reports the first broken rule, if any.
 std::optional<std::string> replay(const std::vector<Event>& events);
 std::vector<Event> recordRandomGame(std::uint64_t seed, int eventLimit);
-// Drops events one at a time while the replay still fails: a short sequence to read.
-std::vector<Event> shrink(std::vector<Event> events);
+// Drops events one at a time while the events still fail (by default, while their replay
+// breaks a rule): a short sequence to read.
+using FailureOf = std::function<std::optional<std::string>(const std::vector<Event>&)>;
+std::vector<Event> shrink(std::vector<Event> events, const FailureOf& failureOf = replay);
 
 }  // namespace quillane::testing

@@ -76,15 +76,31 @@ TEST(RandomPlay, TheCheckerNoticesABrokenTable) {
 }
 
 TEST(RandomPlay, ShrinkingKeepsTheFailureAndDropsTheRest) {
-    // Round 5 shows "Next round" only if the arrow is wrong: plant an impossible event list.
-    std::vector<Event> events = {
-        {Event::Kind::ticks, 0, 0, 0, 5},
-        {Event::Kind::accessKey, 0, 0, 'S'},
-        {Event::Kind::click, 100, 100},
-        {Event::Kind::ticks, 0, 0, 0, 7},
+    const std::vector<Event> events = {
+        {Event::Kind::ticks, 0, 0, 0, 5}, {Event::Kind::accessKey, 0, 0, 'S'},
+        {Event::Kind::click, 100, 100},   {Event::Kind::click, 6000, 6000},
+        {Event::Kind::ticks, 0, 0, 0, 7}, {Event::Kind::accessKey, 0, 0, 'R'},
+        {Event::Kind::click, 6000, 6000}, {Event::Kind::newGame},
     };
     EXPECT_FALSE(testing::replay(events).has_value());
-    EXPECT_EQ(testing::shrink(events).size(), events.size()) << "nothing to shrink when all pass";
+    EXPECT_EQ(testing::describe(testing::shrink(events)), testing::describe(events))
+        << "nothing to shrink when all pass";
+
+    // A planted rule that two turned stock cards break: only the start and the two stock
+    // clicks are needed to break it, and nothing after them.
+    const testing::FailureOf twoCardsTurned =
+        [](const std::vector<Event>& played) -> std::optional<std::string> {
+        Form form;
+        form.Form_Load();
+        for (const Event& event : played) {
+            testing::deliver(form, event);
+            if (form.stockstarted == 1 && form.wastecount >= 2) return "two cards turned";
+        }
+        return std::nullopt;
+    };
+    ASSERT_TRUE(twoCardsTurned(events));
+    EXPECT_EQ(testing::describe(testing::shrink(events, twoCardsTurned)),
+              "Alt+S; click(6000, 6000); click(6000, 6000); ");
 }
 
 }  // namespace
