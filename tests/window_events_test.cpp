@@ -78,6 +78,18 @@ TEST_F(WindowEvents, ABurstOfClicksBeforeAnyRepaint) {
     }
 }
 
+// At a fractional scale the edges of a card fall inside device pixels; moving it away must
+// repaint every pixel it covered.
+TEST_F(WindowEvents, ACardMovedToTheSelectionLeavesNothingBehind) {
+    startAndTurn(1);
+    clickControl({ControlKind::imgcard, form().deck[firstBottomSlot]});
+    ASSERT_EQ(form().selcount, 1);
+    const QImage screen = onScreen();
+    if (testing::screenCanBeCompared(window.get())) {
+        EXPECT_TRUE(screen == testing::freshRenderingLike(window.get(), screen));
+    }
+}
+
 TEST_F(WindowEvents, MinimisedAndRestoredMidRound) {
     startAndTurn(5);
     clickControl({ControlKind::imgcard, form().deck[22]});

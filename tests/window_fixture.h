@@ -19,6 +19,15 @@
 
 namespace quillane::testing {
 
+// Shows the window and makes it the one that takes the keys. A bare X server has no window
+// manager to hand it the focus, so the window asks for it once it is mapped.
+inline void showActive(QWidget* window) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
 // What the window system holds for the window, and a fresh rendering of the window at the same
 // density to compare it with. On a scaled screen the offscreen platform hands its frames back
 // resampled to logical pixels, which no rendering matches exactly; there comparisons are made
@@ -36,8 +45,10 @@ inline QImage windowOnScreen(QWidget* window) {
         .convertToFormat(QImage::Format_RGB32);
 }
 inline QImage freshRenderingLike(QWidget* window, const QImage& screen) {
+    // At a fractional scale the screen's size is rounded, so the ratio comes from the window.
     QPixmap pixmap(screen.size());
-    pixmap.setDevicePixelRatio(static_cast<qreal>(screen.width()) / window->width());
+    pixmap.setDevicePixelRatio(window->devicePixelRatioF());
+    pixmap.fill(Qt::black);
     window->render(&pixmap);
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -56,9 +67,7 @@ class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         window = std::make_unique<ui::frmquillane>(TickClock([this] { return now; }));
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        showActive(window.get());
     }
 
     const Form& form() const { return window->form(); }

@@ -27,9 +27,7 @@ class WindowRandomPlay : public ::testing::Test {
   protected:
     void startWindow() {
         window = std::make_unique<ui::frmquillane>(TickClock([this] { return now; }));
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        testing::showActive(window.get());
     }
 
     void deliver(const Event& event) {
