@@ -14,6 +14,10 @@ namespace quillane::ui {
 // key clicks it at once, where a push button would play a press lasting a tenth of a second
 // and click at its end, after input that came later.
 class GraphicalButton : public QPushButton {
+    // A class name of its own, so that the accessibility factory for it is asked before Qt's
+    // own for push buttons.
+    Q_OBJECT
+
   public:
     GraphicalButton(const QString& caption, const QColor& face, QWidget* parent);
 

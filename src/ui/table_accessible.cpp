@@ -9,6 +9,8 @@
 
 #include "model/control_view.h"
 #include "model/input_routes.h"
+#include "ui/button_accessible.h"
+#include "ui/graphical_button.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
 #include "ui/table_view.h"
@@ -309,6 +311,7 @@ void sendShown(Sink sink, QAccessibleInterface* interface, bool shown) {
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* table = qobject_cast<TableView*>(object)) return new TableAccessible(table);
+    if (auto* button = qobject_cast<GraphicalButton*>(object)) return new ButtonAccessible(button);
     return nullptr;
 }
 
