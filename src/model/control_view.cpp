@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/input_routes.h"
+
 namespace quillane {
 
 namespace {
@@ -50,8 +52,9 @@ layout::Rect lineRect(const layout::LineDesign& line) {
 // Speech is put together only when asked for: painting and input never read it, and they ask
 // for many views at every event.
 template <typename Say>
-ControlView picture(const Image& image, Drawing drawing, layout::Size size, bool hasHandler,
+ControlView picture(const Image& image, Drawing drawing, layout::Size size, ControlKind kind,
                     Reading reading, ViewPart part, Say say, int card = 0) {
+    const bool hasHandler = routeOf(kind) != nullptr;
     ControlView view;
     view.look = {image.Visible, layout::rectAt(image.place(), size), drawing, card, {}, {}, {}};
     view.enabled = image.Enabled;
@@ -88,24 +91,24 @@ std::string spoken(std::string_view caption) {
     return text;
 }
 
-ControlView button(const Button& button, const layout::ButtonDesign& design) {
+ControlView button(const Button& button, const layout::ButtonDesign& design, ControlKind kind) {
     ControlView view;
     view.look = {
         button.Visible, design.rect, Drawing::button, 0, {}, design, std::string(design.caption)};
     view.enabled = button.Enabled;
-    view.hasHandler = true;
-    view.takesInput = button.Visible && button.Enabled;
+    view.hasHandler = routeOf(kind) != nullptr;
+    view.takesInput = view.hasHandler && button.Visible && button.Enabled;
     view.catchesClicks = button.Visible;
     view.speech = {spoken(design.caption), ""};
     return view;
 }
 
 // The menu is always there and every item of it always enabled.
-ControlView menuItem(std::string_view caption) {
+ControlView menuItem(std::string_view caption, ControlKind kind) {
     ControlView view;
     view.look = {true, {}, Drawing::menuItem, 0, {}, {}, std::string(caption)};
-    view.hasHandler = true;
-    view.takesInput = true;
+    view.hasHandler = routeOf(kind) != nullptr;
+    view.takesInput = view.hasHandler;
     view.speech = {spoken(caption), ""};
     return view;
 }
@@ -144,7 +147,7 @@ ControlView viewOf(const Form& form, ControlRef control, ViewPart part) {
         case ControlKind::imgcard: {
             const Image& face = form.imgcard.at(i);
             return picture(
-                face, Drawing::face, layout::faceSize, true, Reading::alone, part,
+                face, Drawing::face, layout::faceSize, control.kind, Reading::alone, part,
                 [&] {
                     return Speech{cardName(control.index), whereFaceLies(form, face)};
                 },
@@ -153,19 +156,21 @@ ControlView viewOf(const Form& form, ControlRef control, ViewPart part) {
         case ControlKind::Image1: {
             const bool back = control.index < slotCount;
             return picture(form.Image1.at(i), back ? Drawing::back : Drawing::strip,
-                           back ? layout::backSize : layout::stripSize, false,
+                           back ? layout::backSize : layout::stripSize, control.kind,
                            back ? Reading::alone : Reading::notRead, part, [&] {
                                return Speech{"Face-down card", positionName(control.index)};
                            });
         }
         case ControlKind::Image2:
             return picture(
-                form.Image2, Drawing::back, layout::backSize, true, Reading::alone, part, [&] {
+                form.Image2, Drawing::back, layout::backSize, control.kind, Reading::alone, part,
+                [&] {
                     return Speech{"Stock", plural(cardsLeftInStock(form), "card") + " to turn"};
                 });
         case ControlKind::imgarrow:
             return picture(
-                form.imgarrow, Drawing::arrow, layout::arrowSize, false, Reading::alone, part, [&] {
+                form.imgarrow, Drawing::arrow, layout::arrowSize, control.kind, Reading::alone,
+                part, [&] {
                     return Speech{"Round marker", "round " + std::to_string(form.roundno)};
                 });
         case ControlKind::Line1:
@@ -191,15 +196,15 @@ ControlView viewOf(const Form& form, ControlRef control, ViewPart part) {
         case ControlKind::lblzev:
             return label(form.lblzev, layout::lblzev, Reading::alone, part);
         case ControlKind::cmdstart:
-            return button(form.cmdstart, layout::cmdstart);
+            return button(form.cmdstart, layout::cmdstart, control.kind);
         case ControlKind::cmdnext:
-            return button(form.cmdnext, layout::cmdnext);
+            return button(form.cmdnext, layout::cmdnext, control.kind);
         case ControlKind::cmdremove:
-            return button(form.cmdremove, layout::cmdremove);
+            return button(form.cmdremove, layout::cmdremove, control.kind);
         case ControlKind::mnunew:
-            return menuItem(layout::mnunewCaption);
+            return menuItem(layout::mnunewCaption, control.kind);
         case ControlKind::mnuexit:
-            return menuItem(layout::mnuexitCaption);
+            return menuItem(layout::mnuexitCaption, control.kind);
     }
     return {};
 }

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "model/control_view.h"
-#include "model/input_routes.h"
 #include "ui/button_accessible.h"
 #include "ui/graphical_button.h"
 #include "ui/pictures.h"
@@ -48,8 +47,8 @@ bool isReadAlone(const Form& form, ControlRef control) {
     return viewOf(form, control, ViewPart::withoutSpeech).reading == Reading::alone;
 }
 
-bool hasHandler(ControlRef control) {
-    return routeOf(control.kind) != nullptr;
+bool hasHandler(const Form& form, ControlRef control) {
+    return viewOf(form, control, ViewPart::withoutSpeech).hasHandler;
 }
 
 // A face, a back, the stock, the round marker or a label. Pictures read as images; a face or
@@ -61,7 +60,7 @@ class ControlChild final : public VirtualChild, public QAccessibleActionInterfac
         : VirtualChild(table), control_(control) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::ActionInterface && hasHandler(control_)
+        return type == QAccessible::ActionInterface && hasHandler(table_->form(), control_)
                    ? static_cast<QAccessibleActionInterface*>(this)
                    : nullptr;
     }
@@ -88,10 +87,11 @@ class ControlChild final : public VirtualChild, public QAccessibleActionInterfac
     }
 
     QStringList actionNames() const override {
-        return hasHandler(control_) ? QStringList{pressAction()} : QStringList();
+        return hasHandler(table_->form(), control_) ? QStringList{pressAction()} : QStringList();
     }
     void doAction(const QString& name) override {
-        if (hasHandler(control_) && name == pressAction()) table_->table()->press(control_);
+        if (hasHandler(table_->form(), control_) && name == pressAction())
+            table_->table()->press(control_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
