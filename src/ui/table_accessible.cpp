@@ -368,17 +368,16 @@ std::vector<QAccessibleInterface*> TableAccessible::children() const {
         if (button->isVisible()) found.push_back(QAccessible::queryAccessibleInterface(button));
     }
     // Read from the top of the table down and from left to right, as a player looks at it.
-    std::vector<ControlRef> shown;
+    std::vector<std::pair<layout::Rect, ControlRef>> shown;
     for (const ControlRef& control : stackingOrder) {
         const ControlView view = viewOf(form(), control, ViewPart::withoutSpeech);
-        if (view.reading == Reading::alone && view.look.visible) shown.push_back(control);
+        if (view.reading == Reading::alone && view.look.visible)
+            shown.emplace_back(view.look.rect, control);
     }
-    std::stable_sort(shown.begin(), shown.end(), [this](ControlRef a, ControlRef b) {
-        const layout::Rect first = viewOf(form(), a, ViewPart::withoutSpeech).look.rect;
-        const layout::Rect second = viewOf(form(), b, ViewPart::withoutSpeech).look.rect;
-        return std::pair(first.Top, first.Left) < std::pair(second.Top, second.Left);
+    std::stable_sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.Top, a.first.Left) < std::pair(b.first.Top, b.first.Left);
     });
-    for (const ControlRef& control : shown) found.push_back(controlChild(control));
+    for (const auto& [rect, control] : shown) found.push_back(controlChild(control));
     if (scoreTableOf(form()).visible) found.push_back(scoreTable());
     return found;
 }

@@ -55,8 +55,8 @@ std::optional<ControlRef> TableView::controlAt(QPointF point) const {
 void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(layout::tableColour));
-    for (const ControlRef& control : stackingOrder | std::views::reverse) {
-        const Look look = viewOf(form_, control, ViewPart::withoutSpeech).look;
+    // The window refreshes after every handler, so the looks refresh() recorded are the form's.
+    for (const Look& look : shown_ | std::views::reverse) {
         if (look.visible && event->region().intersects(toQRect(look.rect)))
             paintControl(painter, look);
     }
