@@ -18,7 +18,7 @@ namespace quillane::testing {
 namespace {
 
 bool inRound(const Form& form) {
-    return !form.cmdstart.Visible;
+    return !form.inShowcase();
 }
 
 int cardAt(const Form& form, int position) {
@@ -266,9 +266,10 @@ Event EventSource::next(const Form& form) {
     if (roll < threshold) {
         // Something that takes input, the stock and the buttons more often than any one card.
         std::vector<std::pair<layout::Rect, int>> targets;
-        for (const InputRoute& route : inputRoutes) {
-            for (int index = 0; index < route.count; ++index) {
-                const ControlView view = viewOf(form, {route.kind, index}, ViewPart::withoutSpeech);
+        for (const KindDescription& kind : controlKinds) {
+            if (kind.handler == nullptr) continue;
+            for (int index = 0; index < kind.count; ++index) {
+                const ControlView view = viewOf(form, {kind.kind, index});
                 if (!view.takesInput || view.look.drawing == Drawing::menuItem) continue;
                 targets.push_back({view.look.rect, view.look.drawing == Drawing::face ? 1 : 4});
             }
@@ -288,8 +289,8 @@ Event EventSource::next(const Form& form) {
     }
     if (roll < (threshold += mix_.accessKey)) {
         std::vector<char> keys;
-        for (const InputRoute& route : inputRoutes) {
-            if (route.accessKey != 0) keys.push_back(route.accessKey);
+        for (const KindDescription& kind : controlKinds) {
+            if (kind.accessKey != 0) keys.push_back(kind.accessKey);
         }
         const auto pick = std::uniform_int_distribution<std::size_t>(0, keys.size() - 1)(random_);
         return Event{Event::Kind::accessKey, 0, 0, keys.at(pick)};

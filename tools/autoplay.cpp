@@ -18,7 +18,7 @@ bool inSelection(const Image& face) {
 }
 
 bool takesInput(const Form& form, ControlRef control) {
-    return viewOf(form, control, ViewPart::withoutSpeech).takesInput;
+    return viewOf(form, control).takesInput;
 }
 
 // Faces the player could click to select: taking input and not already selected.

@@ -5,8 +5,8 @@
 
 #include <optional>
 
+#include "model/control_ref.h"
 #include "model/form.h"
-#include "model/stacking.h"
 
 namespace quillane::autoplay {
 

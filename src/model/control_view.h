@@ -6,39 +6,37 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
+#include "model/control_ref.h"
 #include "model/form.h"
 #include "model/layout.h"
-#include "model/stacking.h"
 
 namespace quillane {
 
 // What a control shows.
 enum class Drawing { face, back, strip, arrow, gridLine, frameLine, label, button, menuItem };
 
-// How a control looks: enough to paint it, and to tell whether it must be painted again.
-struct Look {
-    bool visible = false;
-    layout::Rect rect;
-    Drawing drawing = Drawing::label;
-    int card = 0;                                // the face's card
-    std::optional<layout::LabelDesign> label;    // a label's colours and font
-    std::optional<layout::ButtonDesign> button;  // a button's colour
-    std::string caption;                         // a label's, button's or menu item's text
-    friend bool operator==(const Look&, const Look&) = default;
-};
+// Push buttons and menu items are widgets of their own; everything else is painted on the table.
+constexpr bool isPainted(Drawing drawing) {
+    return drawing != Drawing::button && drawing != Drawing::menuItem;
+}
 
 // How a screen reader meets a control: on its own, as part of the score table, or not at all
 // (a stock strip is part of the stock, whose top card speaks for it; the selection frame is
 // only a drawing).
 enum class Reading { alone, inScoreTable, notRead };
 
-// What a screen reader says of a control: "Queen of spades" / "top of the waste pile, 5 cards";
-// "Face-down card" / "slot 15".
-struct Speech {
-    std::string name;
-    std::string description;
-    friend bool operator==(const Speech&, const Speech&) = default;
+// How a control looks: enough to paint it, and to tell whether it must be painted again. A
+// label's caption is read apart (captionOf), so that looking costs no allocation.
+struct Look {
+    bool visible = false;
+    layout::Rect rect;
+    Drawing drawing = Drawing::label;
+    int card = 0;                                  // the face's card
+    const layout::LabelDesign* label = nullptr;    // a label's colours and font
+    const layout::ButtonDesign* button = nullptr;  // a button's colour
+    friend bool operator==(const Look&, const Look&) = default;
 };
 
 // One control as it stands: painting, hit-testing, the routing of input and the accessibility
@@ -50,13 +48,23 @@ struct ControlView {
     bool takesInput = false;     // and can take them now: shown and enabled
     bool catchesClicks = false;  // a click on it stops here, whether or not a handler runs
     Reading reading = Reading::alone;
-    Speech speech;
     friend bool operator==(const ControlView&, const ControlView&) = default;
 };
 
-// Whether to put together what a screen reader says, which costs more than all the rest.
-enum class ViewPart { all, withoutSpeech };
-ControlView viewOf(const Form& form, ControlRef control, ViewPart part = ViewPart::all);
+ControlView viewOf(const Form& form, ControlRef control);
+
+// A label's caption, or a push button's or menu item's text with its access-key marker; empty
+// for pictures and lines. It lives as long as the form is not changed.
+std::string_view captionOf(const Form& form, ControlRef control);
+
+// What a screen reader says of a control: "Queen of spades" / "top of the waste pile, 5 cards";
+// "Face-down card" / "slot 15".
+struct Speech {
+    std::string name;
+    std::string description;
+    friend bool operator==(const Speech&, const Speech&) = default;
+};
+Speech speechOf(const Form& form, ControlRef control);
 
 // "imgcard(12)", "Image2", "lblscore(3)": the control's name in messages.
 std::string controlName(ControlRef control);

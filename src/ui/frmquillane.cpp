@@ -29,7 +29,7 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
     QMenu* mnufile = menuBar()->addMenu(toQString(layout::mnufileCaption));
     menuItems_ = {{{ControlKind::mnunew, nullptr}, {ControlKind::mnuexit, nullptr}}};
     for (auto& [kind, action] : menuItems_) {
-        action = mnufile->addAction(toQString(viewOf(form_, {kind, 0}).look.caption));
+        action = mnufile->addAction(toQString(captionOf(form_, {kind, 0})));
         connect(action, &QAction::triggered, this, [this, kind = kind] { route({kind, 0}); });
     }
 
@@ -51,8 +51,8 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
 
 QPushButton* frmquillane::makeButton(ControlKind kind) {
     const Look look = viewOf(form_, {kind, 0}).look;
-    auto* button =
-        new GraphicalButton(toQString(look.caption), toQColor(look.button->background), table_);
+    auto* button = new GraphicalButton(toQString(captionOf(form_, {kind, 0})),
+                                       toQColor(look.button->background), table_);
     button->setGeometry(toQRect(look.rect));
     button->setFont(fontFor(layout::defaultFont));
     connect(button, &QPushButton::clicked, this, [this, kind] { route({kind, 0}); });
@@ -78,7 +78,7 @@ void frmquillane::route(ControlRef control) {
 
 void frmquillane::mirror() {
     for (const auto& [kind, widget] : buttons_) {
-        const ControlView view = viewOf(form_, {kind, 0}, ViewPart::withoutSpeech);
+        const ControlView view = viewOf(form_, {kind, 0});
         widget->setVisible(view.look.visible);
         widget->setEnabled(view.enabled);
     }

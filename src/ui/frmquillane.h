@@ -7,8 +7,8 @@
 #include <array>
 #include <utility>
 
+#include "model/control_ref.h"
 #include "model/form.h"
-#include "model/stacking.h"
 
 class QAction;
 class QPushButton;

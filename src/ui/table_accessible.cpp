@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "model/control_view.h"
+#include "model/stacking.h"
 #include "ui/button_accessible.h"
 #include "ui/graphical_button.h"
 #include "ui/pictures.h"
@@ -44,11 +45,11 @@ class VirtualChild : public QAccessibleInterface {
 };
 
 bool isReadAlone(const Form& form, ControlRef control) {
-    return viewOf(form, control, ViewPart::withoutSpeech).reading == Reading::alone;
+    return viewOf(form, control).reading == Reading::alone;
 }
 
 bool hasHandler(const Form& form, ControlRef control) {
-    return viewOf(form, control, ViewPart::withoutSpeech).hasHandler;
+    return viewOf(form, control).hasHandler;
 }
 
 // A face, a back, the stock, the round marker or a label. Pictures read as images; a face or
@@ -65,7 +66,7 @@ class ControlChild final : public VirtualChild, public QAccessibleActionInterfac
                    : nullptr;
     }
     QString text(QAccessible::Text kind) const override {
-        const Speech speech = viewOf(table_->form(), control_).speech;
+        const Speech speech = speechOf(table_->form(), control_);
         if (kind == QAccessible::Name) return toQString(speech.name);
         if (kind == QAccessible::Description) return toQString(speech.description);
         return {};
@@ -80,7 +81,7 @@ class ControlChild final : public VirtualChild, public QAccessibleActionInterfac
     }
     QAccessible::State state() const override {
         QAccessible::State state;
-        const ControlView view = viewOf(table_->form(), control_, ViewPart::withoutSpeech);
+        const ControlView view = viewOf(table_->form(), control_);
         state.invisible = !view.look.visible;
         state.disabled = view.hasHandler && !view.takesInput;
         return state;
@@ -370,7 +371,7 @@ std::vector<QAccessibleInterface*> TableAccessible::children() const {
     // Read from the top of the table down and from left to right, as a player looks at it.
     std::vector<std::pair<layout::Rect, ControlRef>> shown;
     for (const ControlRef& control : stackingOrder) {
-        const ControlView view = viewOf(form(), control, ViewPart::withoutSpeech);
+        const ControlView view = viewOf(form(), control);
         if (view.reading == Reading::alone && view.look.visible)
             shown.emplace_back(view.look.rect, control);
     }
@@ -405,7 +406,7 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
         return QAccessible::queryAccessibleInterface(button);
     const auto control = table()->controlAt(local);
     if (!control) return nullptr;
-    switch (viewOf(form(), *control, ViewPart::withoutSpeech).reading) {
+    switch (viewOf(form(), *control).reading) {
         case Reading::alone:
             return controlChild(*control);
         case Reading::inScoreTable:
@@ -418,7 +419,8 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
 
 TableAccessible::Saying TableAccessible::sayingOf(ControlRef control) const {
     const ControlView view = viewOf(form(), control);
-    return {view.look.visible, toQString(view.speech.name), toQString(view.speech.description),
+    const Speech speech = speechOf(form(), control);
+    return {view.look.visible, toQString(speech.name), toQString(speech.description),
             view.takesInput};
 }
 

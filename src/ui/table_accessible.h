@@ -7,8 +7,8 @@
 #include <map>
 #include <optional>
 
+#include "model/control_ref.h"
 #include "model/form.h"
-#include "model/stacking.h"
 
 namespace quillane::ui {
 

@@ -7,7 +7,6 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
-#include <ranges>
 
 #include "ui/fonts.h"
 #include "ui/pictures.h"
@@ -18,8 +17,10 @@ namespace quillane::ui {
 TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (std::size_t i = 0; i < stackingOrder.size(); ++i)
-        shown_.at(i) = viewOf(form_, stackingOrder.at(i), ViewPart::withoutSpeech).look;
+    for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
+        shown_.at(i) = viewOf(form_, stackingOrder.at(i)).look;
+        captions_.at(i) = captionOf(form_, stackingOrder.at(i));
+    }
 }
 
 // At a fractional scale a control's edges fall inside device pixels, which its picture paints
@@ -34,12 +35,14 @@ QRect TableView::repaintArea(const Look& look) const {
 void TableView::refresh() {
     QRegion changed;
     for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
-        Look now = viewOf(form_, stackingOrder.at(i), ViewPart::withoutSpeech).look;
+        const Look now = viewOf(form_, stackingOrder.at(i)).look;
+        const std::string_view caption = captionOf(form_, stackingOrder.at(i));
         Look& before = shown_.at(i);
-        if (now == before) continue;
+        if (now == before && caption == captions_.at(i)) continue;
         if (before.visible) changed += repaintArea(before);
         if (now.visible) changed += repaintArea(now);
-        before = std::move(now);
+        before = now;
+        captions_.at(i) = caption;
     }
     // Clipping every picture against a region of many pieces costs more than painting the
     // area around them once.
@@ -56,13 +59,14 @@ void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(layout::tableColour));
     // The window refreshes after every handler, so the looks refresh() recorded are the form's.
-    for (const Look& look : shown_ | std::views::reverse) {
+    for (std::size_t i = shown_.size(); i-- > 0;) {
+        const Look& look = shown_.at(i);
         if (look.visible && event->region().intersects(toQRect(look.rect)))
-            paintControl(painter, look);
+            paintControl(painter, look, captions_.at(i));
     }
 }
 
-void TableView::paintControl(QPainter& painter, const Look& look) {
+void TableView::paintControl(QPainter& painter, const Look& look, const std::string& caption) {
     const QPoint topLeft = toQRect(look.rect).topLeft();
     // The device decides: a screen, or an image rendered at another density.
     const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
@@ -86,7 +90,7 @@ void TableView::paintControl(QPainter& painter, const Look& look) {
             painter.fillRect(toQRect(look.rect), palette().color(QPalette::WindowText));
             break;
         case Drawing::label:
-            paintLabel(painter, look);
+            paintLabel(painter, look, caption);
             break;
         case Drawing::button:
         case Drawing::menuItem:
@@ -95,14 +99,14 @@ void TableView::paintControl(QPainter& painter, const Look& look) {
 }
 
 // Labels paint their background and draw their caption from the top, wrapping at words.
-void TableView::paintLabel(QPainter& painter, const Look& look) {
+void TableView::paintLabel(QPainter& painter, const Look& look, const std::string& caption) {
     const layout::LabelDesign& design = *look.label;
     const QRect rect = toQRect(design.rect);
     painter.fillRect(rect, toQColor(design.background));
     painter.setFont(fontFor(design.font));
     painter.setPen(design.text ? toQColor(*design.text) : palette().color(QPalette::ButtonText));
     const int alignment = (design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
-    painter.drawText(rect, alignment | Qt::TextWordWrap, toQString(look.caption));
+    painter.drawText(rect, alignment | Qt::TextWordWrap, toQString(caption));
 }
 
 void TableView::press(ControlRef control) {

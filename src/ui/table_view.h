@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <string>
 
 #include "model/control_view.h"
 #include "model/form.h"
@@ -32,7 +33,8 @@ class TableView : public QWidget {
     void press(ControlRef control);
 
   signals:
-    void pressed(ControlRef control);
+    // Named in full, so that string-based connections and signal spies match the type.
+    void pressed(quillane::ControlRef control);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,14 +42,16 @@ class TableView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void paintControl(QPainter& painter, const Look& look);
-    void paintLabel(QPainter& painter, const Look& look);
+    void paintControl(QPainter& painter, const Look& look, const std::string& caption);
+    void paintLabel(QPainter& painter, const Look& look, const std::string& caption);
     // The area a control's look covers on the screen, whole device pixels included.
     QRect repaintArea(const Look& look) const;
 
     const Form& form_;
     // What each painted control looked like at the last refresh, in stacking order.
     std::array<Look, paintedControlCount> shown_;
+    // And the labels' captions, kept apart from their looks: copied only when they change.
+    std::array<std::string, paintedControlCount> captions_;
     PictureCache pictures_;
     std::optional<ControlRef> pressed_;
 };

@@ -1,0 +1,156 @@
+// SPDX-FileCopyrightText: The Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+#include "model/control_view.h"
+#include "model/form.h"
+#include "model/layout.h"
+
+// How each kind of control looks, read from its field of the form and its design in the
+// layout. A field or a design is a single control's, or a control array's that the index picks
+// from; a design may also be a function of the index.
+namespace quillane::appearance {
+
+template <auto field>
+const auto& stateAt(const Form& form, int index) {
+    const auto& state = form.*field;
+    if constexpr (requires { state.size(); }) {
+        return state.at(static_cast<std::size_t>(index));
+    } else {
+        return state;
+    }
+}
+
+template <auto design>
+constexpr auto designAt(int index) {
+    if constexpr (std::is_invocable_v<decltype(design), int>) {
+        return design(index);
+    } else if constexpr (requires { design->size(); }) {
+        return design->at(static_cast<std::size_t>(index));
+    } else {
+        return *design;
+    }
+}
+
+// A single control counts 1, a control array its size.
+template <auto field>
+constexpr int countOf() {
+    using State = std::remove_cvref_t<decltype(std::declval<const ControlStates&>().*field)>;
+    if constexpr (requires { std::tuple_size<State>::value; }) {
+        return static_cast<int>(std::tuple_size_v<State>);
+    } else {
+        return 1;
+    }
+}
+
+// Every design of a kind, made once, so that a look can point at its control's.
+template <auto field, auto design>
+inline constexpr auto designs = [] {
+    std::array<decltype(designAt<design>(0)), countOf<field>()> all{};
+    for (int i = 0; i < countOf<field>(); ++i)
+        all.at(static_cast<std::size_t>(i)) = designAt<design>(i);
+    return all;
+}();
+
+constexpr layout::Size pictureSize(Drawing drawing) {
+    switch (drawing) {
+        case Drawing::face:
+            return layout::faceSize;
+        case Drawing::strip:
+            return layout::stripSize;
+        case Drawing::arrow:
+            return layout::arrowSize;
+        default:
+            return layout::backSize;
+    }
+}
+
+// A line's rectangle is its one-pixel-wide bounding box.
+constexpr layout::Rect lineRect(const layout::LineDesign& line) {
+    const Single pixel = twipsPerPixel;
+    return {std::min(line.X1, line.X2), std::min(line.Y1, line.Y2),
+            std::abs(line.X2 - line.X1) + pixel, std::abs(line.Y2 - line.Y1) + pixel};
+}
+
+// The parts of a view that a control's own state decides; the kind's description adds the rest.
+using Appearance = ControlView (*)(const Form& form, int index, Drawing drawing);
+
+template <auto field>
+ControlView picture(const Form& form, int index, Drawing drawing) {
+    const Image& image = stateAt<field>(form, index);
+    ControlView view;
+    view.look = {image.Visible, layout::rectAt(image.place(), pictureSize(drawing)),
+                 drawing,       drawing == Drawing::face ? index : 0,
+                 nullptr,       nullptr};
+    view.enabled = image.Enabled;
+    return view;
+}
+
+template <auto field, auto design>
+ControlView label(const Form& form, int index, Drawing drawing) {
+    const layout::LabelDesign& labelDesign =
+        designs<field, design>.at(static_cast<std::size_t>(index));
+    ControlView view;
+    view.look = {
+        stateAt<field>(form, index).Visible, labelDesign.rect, drawing, 0, &labelDesign, nullptr};
+    return view;
+}
+
+template <auto field, auto design>
+ControlView line(const Form& form, int index, Drawing drawing) {
+    ControlView view;
+    view.look = {stateAt<field>(form, index).Visible,
+                 lineRect(designAt<design>(index)),
+                 drawing,
+                 0,
+                 nullptr,
+                 nullptr};
+    return view;
+}
+
+template <auto field, auto design>
+ControlView button(const Form& form, int index, Drawing drawing) {
+    const Button& button = stateAt<field>(form, index);
+    const layout::ButtonDesign& buttonDesign =
+        designs<field, design>.at(static_cast<std::size_t>(index));
+    ControlView view;
+    view.look = {button.Visible, buttonDesign.rect, drawing, 0, nullptr, &buttonDesign};
+    view.enabled = button.Enabled;
+    return view;
+}
+
+// The menu is always there and every item of it always enabled.
+inline ControlView menuItem(const Form&, int, Drawing drawing) {
+    ControlView view;
+    view.look = {true, {}, drawing, 0, nullptr, nullptr};
+    return view;
+}
+
+using Caption = std::string_view (*)(const Form& form, int index);
+
+template <auto field>
+std::string_view caption(const Form& form, int index) {
+    return stateAt<field>(form, index).Caption;
+}
+
+template <auto design>
+std::string_view designCaption(const Form&, int index) {
+    return designAt<design>(index).caption;
+}
+
+template <auto text>
+std::string_view fixedCaption(const Form&, int) {
+    return *text;
+}
+
+}  // namespace quillane::appearance
