@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: The Quillane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs whatever Quillane needs that is missing on Debian 12, then configures and builds it
+# Installs whatever Quillane needs that is missing on Debian 12 or 13, then configures and builds it
 # in ./build. Needs root or sudo for apt-get, and only when something is missing.
 set -eu
 cd "$(dirname "$0")/.."
@@ -11,6 +11,9 @@ packages="g++ cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core font
 packages="$packages dbus at-spi2-core python3-gi python3-pyatspi xvfb"
 # Licence marking, the manual page and the package's own checks.
 packages="$packages reuse man-db groff-base dpkg-dev lintian"
+# package.sh dates the package by the last commit; xvfb-run needs xauth, which xvfb only
+# recommends.
+packages="$packages git xauth"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
