@@ -3,16 +3,20 @@
 
 // Starts the game and a bare reference window again and again and prints how long each takes
 // to show its first frame, how much memory it holds, what the game costs while it sits idle,
-// and how long a click takes to reach the screen. Run it under an X server (xvfb-run).
+// and how long a click takes to reach the screen, alone and with a screen reader listening on
+// a private accessibility bus. Run it under an X server (xvfb-run).
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +27,10 @@ namespace {
 constexpr int startupRuns = 20;
 constexpr int idleRuns = 3;
 constexpr int idleSeconds = 10;
+// How long the session bus and the listening client may take to say they are ready.
+constexpr int readyTimeoutMs = 30000;
+// Debian's own interpreter, which has the accessibility bindings the client needs.
+const QString debianPython = QStringLiteral("/usr/bin/python3");
 
 using quillane::bench::monotonicNanoseconds;
 
@@ -48,10 +56,10 @@ Summary summarise(const std::vector<double>& values) {
 class Probe {
   public:
     Probe(const QString& subject, const QString& state, const QString& mode,
-          const QString& scale = QStringLiteral("1")) {
+          const QString& scale = QStringLiteral("1"),
+          QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
         process_.setProgram(QCoreApplication::applicationDirPath() + "/quillane-probe");
         process_.setArguments({subject, state, mode});
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -121,6 +129,81 @@ Usage usageOf(const QString& proc) {
     return usage;
 }
 
+// Reads lines of a process until one starts with the prefix or the deadline passes; returns the
+// rest of that line, or nothing.
+std::optional<QString> lineStartingWith(QProcess& process, const QString& prefix,
+                                        QDeadlineTimer deadline) {
+    while (true) {
+        while (process.canReadLine()) {
+            const QString line = QString::fromUtf8(process.readLine()).trimmed();
+            if (line.startsWith(prefix)) return line.mid(prefix.size()).trimmed();
+        }
+        if (deadline.hasExpired() || !process.waitForReadyRead(deadline.remainingTime()))
+            return std::nullopt;
+    }
+}
+
+// A screen reader's setting, made afresh for each run: a private session bus, which starts
+// the accessibility bus and its registry when the client first asks for them, and a client
+// registered for every object event, as Orca is. The game started in environment() joins them
+// with its accessibility bridge on and finds the listener already there.
+class ListeningScreenReader {
+  public:
+    ListeningScreenReader() : environment_(QProcessEnvironment::systemEnvironment()) {
+        // The accessibility bus puts its socket under the runtime directory: a private one
+        // keeps it apart from any other session's on the machine.
+        environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory_.path());
+        sessionBus_.setProcessEnvironment(environment_);
+        sessionBus_.setStandardErrorFile(QProcess::nullDevice());
+        sessionBus_.start(QStringLiteral("dbus-daemon"),
+                          {"--session", "--nofork", "--print-address=1"});
+        const QDeadlineTimer deadline(readyTimeoutMs);
+        const auto address = lineStartingWith(sessionBus_, QString(), deadline);
+        if (!address) fail("the session bus gave no address");
+        environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), *address);
+
+        client_.setProcessEnvironment(environment_);
+        client_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        client_.start(debianPython,
+                      {QCoreApplication::applicationDirPath() + "/listening_client.py"});
+        if (!lineStartingWith(client_, QStringLiteral("listening"), deadline))
+            fail("the listening client did not say it was listening");
+        environment_.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"),
+                            QStringLiteral("1"));
+    }
+    ~ListeningScreenReader() {
+        if (client_.state() != QProcess::NotRunning) {
+            client_.kill();
+            client_.waitForFinished();
+        }
+        sessionBus_.terminate();
+        if (!sessionBus_.waitForFinished(readyTimeoutMs)) sessionBus_.kill();
+    }
+
+    QProcessEnvironment environment() const { return environment_; }
+
+    // Ends the client and returns the number of events it heard.
+    long long stopAndCountEvents() {
+        client_.terminate();
+        const auto heard =
+            lineStartingWith(client_, QStringLiteral("heard"), QDeadlineTimer(readyTimeoutMs));
+        if (!heard) fail("the listening client did not say what it heard");
+        client_.waitForFinished(readyTimeoutMs);
+        return heard->split(' ').first().toLongLong();
+    }
+
+  private:
+    [[noreturn]] static void fail(const char* what) {
+        std::fprintf(stderr, "%s\n", what);
+        std::exit(1);
+    }
+
+    QTemporaryDir runtimeDirectory_;
+    QProcessEnvironment environment_;
+    QProcess sessionBus_;
+    QProcess client_;
+};
+
 void sleepMs(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
@@ -155,13 +238,38 @@ std::string format(double value, const char* pattern = "%.3f") {
     return text;
 }
 
-}  // namespace
+// Plays 40 games by clicks in one probe and adds a row for each kind of press it made; returns
+// the number of presses.
+long long addClickRows(
+    std::vector<Row>& rows, const QString& scale, const std::string& setting,
+    const std::string& goal,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    Probe clicks("game", "play", "clicks", scale, environment);
+    clicks.waitFor("first-paint-ns");
+    std::map<std::string, std::vector<double>> latencyMs;
+    long long presses = 0;
+    for (const QString& line : clicks.readAll()) {
+        const QStringList parts = line.split(' ');
+        if (parts.size() == 3 && parts[0] == "latency") {
+            latencyMs[parts[1].toStdString()].push_back(parts[2].toDouble() / 1e6);
+            ++presses;
+        }
+    }
+    for (const auto& [kind, name] :
+         {std::pair{"Image2", "stock click"}, std::pair{"imgcard", "card click"},
+          std::pair{"cmdremove", "Remove press"}, std::pair{"cmdnext", "Next round press"},
+          std::pair{"cmdstart", "Start game press"}, std::pair{"mnunew", "New Game choice"}}) {
+        const auto& samples = latencyMs[kind];
+        if (samples.empty()) continue;
+        rows.push_back({std::string(name) + " to painted frame" + setting + " at " +
+                            scale.toStdString() + "x (ms), n=" + std::to_string(samples.size()),
+                        summarise(samples), format(percentile(samples, 0.99)), "", "", goal});
+    }
+    return presses;
+}
 
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    std::vector<Row> rows;
-
-    // Start-up and memory, the game and the reference in turn.
+// Start-up and memory, the game and the reference in turn.
+void addStartUpRows(std::vector<Row>& rows) {
     std::map<QString, std::vector<double>> startMs;
     std::map<QString, std::vector<double>> residentMb;
     for (int run = 0; run < startupRuns; ++run) {
@@ -182,8 +290,10 @@ int main(int argc, char* argv[]) {
         rows.push_back({name, game, "", format(reference.median),
                         format(game.median / reference.median, "%.2fx"), goal});
     }
+}
 
-    // Idle cost in the showcase and in a round in play.
+// Idle cost in the showcase and in a round in play.
+void addIdleRows(std::vector<Row>& rows) {
     for (const QString state : {"showcase", "play"}) {
         std::vector<double> cpuPercent;
         std::vector<double> wakeupsPerSecond;
@@ -205,31 +315,39 @@ int main(int argc, char* argv[]) {
         rows.push_back(
             {where + ": wakeups per second", summarise(wakeupsPerSecond), "", "", "", "at most 2"});
     }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    std::vector<Row> rows;
+
+    // "--clicks-only" leaves out start-up, memory and idle cost, which take minutes.
+    if (!app.arguments().contains(QStringLiteral("--clicks-only"))) {
+        addStartUpRows(rows);
+        addIdleRows(rows);
+    }
 
     // Click latency, from the input event to the end of its repaint, at whole and fractional
     // scale factors: at 1.5 every edge falls inside a device pixel.
-    for (const QString scale : {"1", "1.5", "2"}) {
-        Probe clicks("game", "play", "clicks", scale);
-        clicks.waitFor("first-paint-ns");
-        std::map<std::string, std::vector<double>> latencyMs;
-        for (const QString& line : clicks.readAll()) {
-            const QStringList parts = line.split(' ');
-            if (parts.size() == 3 && parts[0] == "latency") {
-                latencyMs[parts[1].toStdString()].push_back(parts[2].toDouble() / 1e6);
-            }
-        }
-        for (const auto& [kind, name] :
-             {std::pair{"Image2", "stock click"}, std::pair{"imgcard", "card click"},
-              std::pair{"cmdremove", "Remove press"}, std::pair{"cmdnext", "Next round press"}}) {
-            const auto& samples = latencyMs[kind];
-            if (samples.empty()) continue;
-            rows.push_back({std::string(name) + " to painted frame at " + scale.toStdString() +
-                                "x (ms), n=" + std::to_string(samples.size()),
-                            summarise(samples), format(percentile(samples, 0.99)), "", "",
-                            "median < 2, p99 < 5"});
-        }
+    for (const QString scale : {"1", "1.5", "2"})
+        addClickRows(rows, scale, "", "median < 2, p99 < 5");
+
+    // The same with a screen reader listening to every event the game sends.
+    std::vector<std::string> heard;
+    for (const QString scale : {"1", "2"}) {
+        ListeningScreenReader screenReader;
+        const long long presses = addClickRows(rows, scale, " with a listening screen reader",
+                                               "median < 1, p99 < 3", screenReader.environment());
+        const long long events = screenReader.stopAndCountEvents();
+        heard.push_back("The listening screen reader heard " + std::to_string(events) +
+                        " object events over " + std::to_string(presses) + " presses at " +
+                        scale.toStdString() + "x.");
     }
 
     printRows(rows);
+    std::printf("\n");
+    for (const std::string& line : heard) std::printf("%s\n", line.c_str());
     return 0;
 }
