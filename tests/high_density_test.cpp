@@ -62,7 +62,7 @@ TEST_F(HighDensity, EveryControlStandsInTheSamePlaceAtTwiceTheDensity) {
             // Only its caption tells where a label stands: the background may be the table's.
             const QRectF caption = captionBox(single, *view.look.label);
             const QRectF captionTwice = captionBox(twice, *view.look.label);
-            EXPECT_EQ(caption.isEmpty(), view.look.caption.empty()) << control;
+            EXPECT_EQ(caption.isEmpty(), captionOf(form(), control).empty()) << control;
             EXPECT_NEAR(captionTwice.left(), caption.left(), glyphHinting) << control;
             EXPECT_NEAR(captionTwice.top(), caption.top(), glyphHinting) << control;
             EXPECT_NEAR(captionTwice.right(), caption.right(), glyphHinting) << control;

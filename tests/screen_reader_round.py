@@ -119,13 +119,17 @@ def main():
 
     heard = []
 
+    def control(name):
+        """Which control a name is: "Stock, 23 cards" is the stock."""
+        return name.split(", ")[0]
+
     def listener(event):
         source = event.source
-        name = source.name if source is not None else "?"
+        name = control(source.name) if source is not None else "?"
         if event.type.startswith("object:state-changed"):
             heard.append(f"{event.type}={event.detail1} [{name}]")
         elif event.type.startswith("object:children-changed"):
-            child = event.any_data.name if isinstance(event.any_data, Atspi.Accessible) else ""
+            child = control(event.any_data.name) if isinstance(event.any_data, Atspi.Accessible) else ""
             heard.append(f"{event.type} [{name}] {child}")
         else:
             heard.append(f"{event.type} [{name}]")
@@ -149,7 +153,7 @@ def main():
                    for role, name, description, _ in seen)
 
     def child_named(seen, name):
-        found = [child for _, n, _, child in seen if n == name]
+        found = [child for _, n, _, child in seen if control(n) == name]
         return found[0] if found else None
 
     def press(accessible):
@@ -233,6 +237,7 @@ def main():
     check(faces, "a King or a pair to take")
 
     first, first_child = faces[0]
+    first = control(first)
     press_and_hear(first_child,
                    rf"object:property-change:accessible-description \[{first}\]",
                    r"object:state-changed:enabled=0 \[Stock\]")
@@ -240,6 +245,7 @@ def main():
     check(not stock.getState().contains(pyatspi.STATE_ENABLED), "no turning while selecting")
     if len(faces) == 2:
         second, second_child = faces[1]
+        second = control(second)
         press_and_hear(second_child,
                        rf"object:property-change:accessible-description \[{second}\]")
         check(second_child.description == "selected second", f"{second} reads second")

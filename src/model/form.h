@@ -75,6 +75,9 @@ struct FormState : GameVariables, ControlStates {
     // Set by "&Exit"; the window then ends the program.
     bool programEnded = false;
 
+    // Before the first game and after "New &Game": the four Kings and "&Start game".
+    bool inShowcase() const { return cmdstart.Visible; }
+
     friend bool operator==(const FormState&, const FormState&) = default;
 };
 
@@ -92,9 +95,6 @@ class Form : public FormState {
 
     const FormState& state() const { return *this; }
     const ControlStates& controls() const { return *this; }
-
-    // Before the first game and after "New &Game": the four Kings and "&Start game".
-    bool inShowcase() const { return cmdstart.Visible; }
 
     // --- Event handlers ---
     void Form_Load() noexcept;

@@ -21,10 +21,8 @@ std::string whereFaceLies(const Form& form, const Image& face) {
         case Whereabouts::elsewhere:
             break;
     }
-    for (int slot = 0; slot < slotCount; ++slot) {
-        if (slotPlace(slot) == face.place()) return "face up, " + positionName(slot);
-    }
-    return "face up";
+    const int slot = slotAt(face.place());
+    return slot < slotCount ? "face up, " + positionName(slot) : "face up";
 }
 
 }  // namespace
@@ -39,7 +37,7 @@ std::string withoutAccessKey(std::string_view caption) {
     return text;
 }
 
-int cardsLeftInStock(const Form& form) {
+int cardsLeftInStock(const FormState& form) {
     int left = form.Image2.Visible ? 1 : 0;
     for (int position = firstStockPosition; position < lastStockPosition; ++position) {
         left += form.Image1.at(static_cast<std::size_t>(position)).Visible ? 1 : 0;
@@ -47,20 +45,40 @@ int cardsLeftInStock(const Form& form) {
     return left;
 }
 
+// Names are what a reader that reads names alone says: which card, and where it lies.
 Speech face(const Form& form, int card) {
-    return {cardName(card), whereFaceLies(form, form.imgcard.at(static_cast<std::size_t>(card)))};
+    const Image& image = form.imgcard.at(static_cast<std::size_t>(card));
+    std::string name = cardName(card);
+    if (!form.inShowcase()) {
+        if (onWastePile(image.Left)) {
+            name += ", on the waste pile";
+        } else if (inSelection(image.Left)) {
+            name += ", selected";
+        } else if (const int slot = slotAt(image.place()); slot < slotCount) {
+            name += ", row " + std::to_string(rowOfSlot(slot) + 1);
+        }
+    }
+    return {name, whereFaceLies(form, image)};
 }
 
 Speech faceDown(const Form&, int position) {
-    return {"Face-down card", positionName(position)};
+    return {"Face-down card, row " + std::to_string(rowOfSlot(position) + 1),
+            positionName(position)};
 }
 
 Speech stock(const Form& form, int) {
-    return {"Stock", plural(cardsLeftInStock(form), "card") + " to turn"};
+    const int left = cardsLeftInStock(form);
+    return {"Stock, " + (left == 0 ? std::string("empty") : plural(left, "card")),
+            plural(left, "card") + " to turn"};
 }
 
-Speech roundMarker(const Form& form, int) {
-    return {"Round marker", "round " + std::to_string(form.roundno)};
+std::string scoreCell(const Form& form, int row, int column) {
+    const auto label = static_cast<std::size_t>(row);
+    if (column != 0) return form.lblscore.at(label).Caption;
+    std::string name = form.lblscoreots.at(label).Caption;
+    // The round marker points at the current round's row.
+    if (form.imgarrow.Visible && row == form.roundno) name += ", current round";
+    return name;
 }
 
 }  // namespace quillane::spoken

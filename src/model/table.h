@@ -59,6 +59,13 @@ constexpr Place slotPlace(int slot) {
             slotTopOfFirstRow + rowStep * static_cast<Single>(row)};
 }
 
+// The slot whose place this is; slotCount for a place outside the triangle.
+constexpr int slotAt(Place place) {
+    int slot = 0;
+    while (slot < slotCount && slotPlace(slot) != place) ++slot;
+    return slot;
+}
+
 // The two slots of the row below that cover a slot; the bottom row is covered by nothing.
 struct Covering {
     int first = 0;

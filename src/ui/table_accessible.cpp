@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "model/control_view.h"
+#include "model/spoken.h"
 #include "model/stacking.h"
 #include "ui/button_accessible.h"
 #include "ui/graphical_button.h"
@@ -116,10 +117,7 @@ class ScoreCell final : public VirtualChild, public QAccessibleTableCellInterfac
     QAccessibleInterface* parent() const override;
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return {};
-        const auto row = static_cast<std::size_t>(row_ + 1);
-        const Form& form = table_->form();
-        return toQString(column_ == 0 ? form.lblscoreots.at(row).Caption
-                                      : form.lblscore.at(row).Caption);
+        return toQString(spoken::scoreCell(table_->form(), row_ + 1, column_));
     }
     QRect rect() const override {
         const ControlKind kind = column_ == 0 ? ControlKind::lblscoreots : ControlKind::lblscore;
