@@ -3,12 +3,14 @@
 
 #include "ui/frmquillane.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 
+#include "model/announcement.h"
 #include "model/control_view.h"
 #include "model/input_routes.h"
 #include "ui/fonts.h"
@@ -35,6 +37,8 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
 
     table_ = new TableView(form_, this);
     setCentralWidget(table_);
+    // The table takes the focus from a button that hides, but never by a click.
+    table_->setFocusPolicy(Qt::TabFocus);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(table_, &TableView::pressed, this, &frmquillane::route);
 
@@ -70,10 +74,24 @@ void frmquillane::centreOnScreen() {
 // Then the widgets catch up with the form, and assistive technology hears what changed.
 void frmquillane::route(ControlRef control) {
     form_.deliverDueTicks();
+    // Only a listening screen reader needs the form as it was, to hear what the move did.
+    const bool listening = QAccessible::isActive();
+    const FormState before = listening ? form_.state() : FormState();
     if (!dispatch(form_, control)) return;
     mirror();
+    keepFocusOnWhatShows();
     announceChanges(table_);
+    if (listening) announcer_.announce(toQString(announcementOf(before, form_)));
     if (form_.programEnded) close();
+}
+
+void frmquillane::keepFocusOnWhatShows() {
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || focused->isVisible()) return;
+    for (const auto& [kind, button] : buttons_) {
+        if (button->isVisible() && button->isEnabled()) return button->setFocus();
+    }
+    table_->setFocus();
 }
 
 void frmquillane::mirror() {

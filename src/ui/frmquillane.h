@@ -9,6 +9,7 @@
 
 #include "model/control_ref.h"
 #include "model/form.h"
+#include "ui/announcer.h"
 
 class QAction;
 class QPushButton;
@@ -43,8 +44,12 @@ class frmquillane : public QMainWindow {
     void route(ControlRef control);
     void mirror();
 
+    // Focus on a control that hid goes where a screen reader can say something true.
+    void keepFocusOnWhatShows();
+
     Form form_;
     TableView* table_;
+    Announcer announcer_{this};
     std::array<std::pair<ControlKind, QPushButton*>, 3> buttons_{};
     std::array<std::pair<ControlKind, QAction*>, 2> menuItems_{};
 };

@@ -10,6 +10,7 @@
 #include "model/control_view.h"
 #include "model/spoken.h"
 #include "model/stacking.h"
+#include "ui/announcer.h"
 #include "ui/button_accessible.h"
 #include "ui/graphical_button.h"
 #include "ui/pictures.h"
@@ -311,6 +312,8 @@ void sendShown(Sink sink, QAccessibleInterface* interface, bool shown) {
 QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* table = qobject_cast<TableView*>(object)) return new TableAccessible(table);
     if (auto* button = qobject_cast<GraphicalButton*>(object)) return new ButtonAccessible(button);
+    if (auto* notice = qobject_cast<Notice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     return nullptr;
 }
 
