@@ -102,8 +102,7 @@ class OrcaLog:
                 self.lines.append(line)
                 if line.startswith("EVENT MANAGER: Queueing", 18):
                     self.queued += 1
-                elif (line.startswith("^^^^^ PROCESS OBJECT EVENT")
-                      or line.startswith("EVENT MANAGER: Pruning", 18)):
+                elif line.startswith(("EVENT MANAGER: Dequeued", "EVENT MANAGER: Pruning"), 18):
                     self.handled += 1
                 self.changed.notify_all()
         with self.changed:
@@ -136,8 +135,8 @@ class OrcaLog:
         return found[0]
 
     def wait_until_idle(self):
-        """Waits until Orca has handled every event it queued: the game's toolkit gives Orca a
-        tenth of a second to answer for each key, and a busy Orca would miss keys."""
+        """Waits until Orca has taken up or dropped every event it queued: the game's toolkit
+        gives Orca a tenth of a second to answer for each key, and a busy Orca is late."""
         self.wait("handling its queued events", lambda: self.queued == self.handled)
 
     def speech(self, start, end=None):
@@ -488,8 +487,9 @@ def review_the_table(play, returned):
     """With one card selected, flat review entered afresh reads every line and every item,
     and misses nothing the table holds: the stock's count, the selected card, and the cards
     that were put back."""
-    exposed = play.exposed()
-    selected = next((card for card in exposed if card not in returned), next(iter(exposed)))
+    # Not a King: Remove would take it away rather than put it back.
+    exposed = [card for card in play.exposed() if rank(card) != 13]
+    selected = next((card for card in exposed if card not in returned), exposed[0])
     select(play, [selected], rf"{re.escape(selected)} selected\.")
     on_table = collections.Counter(child.name for child in play.cards())
     check(play.orca_key("KP_Subtract")[:1] == ["Entering flat review."], "flat review starts")
