@@ -53,7 +53,7 @@ void Form::cmdstart_Click() noexcept {
     for (Integer king : kings) imgcard.at(king).Visible = false;
     for (Integer king : kings) imgcard.at(king).Enabled = true;
     cmdstart.Visible = false;
-    for (cardno = 0; cardno < backCount; ++cardno) Image1.at(cardno).Visible = true;
+    for (cardno = 0; cardno < faceDownPictureCount; ++cardno) Image1.at(cardno).Visible = true;
     Image2.Visible = true;
     shuffledeck();
     for (std::size_t round = 1; round <= rounds; ++round) roundscore.at(round) = 0;
@@ -74,7 +74,8 @@ void Form::cmdstart_Click() noexcept {
 void Form::cmdnext_Click() noexcept {
     Image2.Enabled = true;
     cmdnext.Visible = false;
-    for (cardno = 0; cardno < backCount; ++cardno) {
+    // Faces 0..50 are hidden in the same loop as the face-down pictures; face 51 after it.
+    for (cardno = 0; cardno < faceDownPictureCount; ++cardno) {
         Image1.at(cardno).Visible = true;
         imgcard.at(cardno).Visible = false;
     }
@@ -94,7 +95,8 @@ void Form::cmdnext_Click() noexcept {
 // next "&Start game" resets them.
 void Form::mnunew_Click() noexcept {
     Image2.Enabled = true;
-    for (cardno = 0; cardno < backCount; ++cardno) {
+    // As at the next round: faces 0..50 in the loop, face 51 after it.
+    for (cardno = 0; cardno < faceDownPictureCount; ++cardno) {
         Image1.at(cardno).Visible = false;
         imgcard.at(cardno).Visible = false;
     }

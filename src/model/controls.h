@@ -20,7 +20,8 @@ struct Image {
     bool Enabled = true;
 
     Place place() const { return {Left, Top}; }
-    // The one way a visible picture is moved: hidden, Left, Top, then shown again.
+    // Moves a picture that may be showing, so that it never shows half-moved: hidden, Left,
+    // Top, then shown again. A picture known to be hidden is placed field by field.
     void moveAndShow(Place to) {
         Visible = false;
         Left = to.Left;

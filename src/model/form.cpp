@@ -26,7 +26,7 @@ Form::Form(std::unique_ptr<RandomSource> generator, TickClock timer)
         face.Left = layout::faceStartPlace.Left;
         face.Top = layout::faceStartPlace.Top;
     }
-    for (int i = 0; i < backCount; ++i) {
+    for (int i = 0; i < faceDownPictureCount; ++i) {
         const Place place = i < slotCount ? slotPlace(i) : stockStripPlace(i);
         Image1.at(static_cast<std::size_t>(i)).Left = place.Left;
         Image1.at(static_cast<std::size_t>(i)).Top = place.Top;

@@ -11,7 +11,6 @@
 #include "model/integer.h"
 #include "model/layout.h"
 #include "model/random_source.h"
-#include "model/stacking.h"
 #include "model/table.h"
 #include "model/tick_clock.h"
 
@@ -19,12 +18,6 @@ namespace quillane {
 
 inline constexpr int rounds = 5;
 
-// The game window without its toolkit: the game variables and the state of every control as
-// plain fields, and the event handlers as member functions that read and write them directly.
-// The handlers are defined in the folder of their subsystem: deal/ and play/.
-//
-// Every handler is noexcept: a failed bounds or overflow check throws, and the throw ending in
-// std::terminate is the program's run-time error, reported with the standard message.
 // The game variables, as plain data that compares whole.
 struct GameVariables {
     std::array<Integer, cardCount + 1> deck{};  // deck(52) exists and is never used
@@ -58,7 +51,7 @@ struct GameVariables {
 // The state of every control of the window.
 struct ControlStates {
     std::array<Image, cardCount> imgcard{};
-    std::array<Image, backCount> Image1{};
+    std::array<Image, faceDownPictureCount> Image1{};
     Image Image2;
     Image imgarrow;
     Button cmdstart;
@@ -100,6 +93,9 @@ class Form : public FormState {
     const FormState& state() const { return *this; }
     const ControlStates& controls() const { return *this; }
 
+    // Before the first game and after "New &Game": the four Kings and "&Start game".
+    bool inShowcase() const { return cmdstart.Visible; }
+
     // --- Event handlers ---
     void Form_Load() noexcept;
     void cmdstart_Click() noexcept;
@@ -130,6 +126,11 @@ class Form : public FormState {
     void showScores();
     void returnUnmatchedSelection();
     void refreshWaste();
+    void setWasteTopVisible(bool visible);
+    void turnOntoWaste(Integer position, Image& faceDown);
+    void takeIntoSelection(Image& card, Integer Index, Place slot, Single& savedLeft,
+                           Single& savedTop, Integer& selectedCard);
+    void leaveWastePile(Single takenFrom);
     void uncoverFreedCards();
 
     std::unique_ptr<RandomSource> generator_;

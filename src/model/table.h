@@ -29,6 +29,9 @@ inline constexpr int firstBottomSlot = 21;
 inline constexpr int firstStockPosition = 28;
 inline constexpr int lastStockPosition = 51;
 inline constexpr int stockCount = 24;
+// Image1(0..50): the 28 backs of the triangle, then the 23 strips of the stock below its top
+// card, which is Image2.
+inline constexpr int faceDownPictureCount = lastStockPosition;
 
 // The triangle: row r (0 at the top) has r + 1 slots, and slot = r(r+1)/2 + position.
 constexpr int firstSlotOfRow(int row) {
@@ -92,6 +95,13 @@ constexpr Whereabouts placeByLeft(Single left) {
     if (left == selectionSlot1.Left) return Whereabouts::inSelectionSlot1;
     if (left == selectionSlot2.Left) return Whereabouts::inSelectionSlot2;
     return Whereabouts::elsewhere;
+}
+constexpr bool onWastePile(Single left) {
+    return placeByLeft(left) == Whereabouts::onWastePile;
+}
+constexpr bool inSelection(Single left) {
+    return placeByLeft(left) == Whereabouts::inSelectionSlot1 ||
+           placeByLeft(left) == Whereabouts::inSelectionSlot2;
 }
 
 // "slot 15" for a tableau slot, "stock card 30" for a stock position.

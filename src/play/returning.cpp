@@ -13,8 +13,8 @@ void Form::returnUnmatchedSelection() {
     for (const ReturnCase& rule : returnCases) {
         const bool applies =
             removedflag == 0 && selcount == 1 && sel2flag == rule.sel2flag &&
-            (sel1left == wastePlace.Left) == rule.firstFromWaste &&
-            (!rule.secondFromWaste || (sel2left == wastePlace.Left) == *rule.secondFromWaste);
+            onWastePile(sel1left) == rule.firstFromWaste &&
+            (!rule.secondFromWaste || onWastePile(sel2left) == *rule.secondFromWaste);
         if (!applies) continue;
         imgcard.at(sel1card).moveAndShow({sel1left, sel1top});
         if (rule.sel2flag == 1) imgcard.at(sel2card).moveAndShow({sel2left, sel2top});
@@ -29,7 +29,7 @@ void Form::refreshWaste() {
     for (cardno = firstStockPosition; cardno <= lastStockPosition; ++cardno) {
         imgcard.at(deck.at(cardno)).Visible = false;
     }
-    if (wastecount > 0) imgcard.at(waste.at(wastecount)).Visible = true;
+    setWasteTopVisible(true);
     removedflag = 0;
 }
 

@@ -9,30 +9,36 @@ namespace quillane {
 // are not looked at here; "&Remove" decides.
 void Form::imgcard_Click(Integer Index) noexcept {
     Image& card = imgcard.at(Index);
-    const bool accepted = selcount == 0 || (card.Left != selectionSlot1.Left &&
-                                            card.Left != selectionSlot2.Left && sel2flag == 0);
+    const bool accepted = selcount == 0 || (!inSelection(card.Left) && sel2flag == 0);
     if (!accepted) return;
 
     cmdremove.Enabled = true;
     Image2.Enabled = false;
 
     if (selcount == 1) {
-        sel2left = card.Left;
-        sel2top = card.Top;
-        sel2card = Index;
-        card.moveAndShow(selectionSlot2);
+        takeIntoSelection(card, Index, selectionSlot2, sel2left, sel2top, sel2card);
         sel2flag = 1;
-        if (sel2left == wastePlace.Left) wastecount = subtract(wastecount, 1);
+        leaveWastePile(sel2left);
     } else {
-        sel1left = card.Left;
-        sel1top = card.Top;
-        sel1card = Index;
-        card.moveAndShow(selectionSlot1);
+        takeIntoSelection(card, Index, selectionSlot1, sel1left, sel1top, sel1card);
         selcount = 1;
-        if (sel1left == wastePlace.Left) wastecount = subtract(wastecount, 1);
+        leaveWastePile(sel1left);
     }
     // Taking the top of the pile uncovers the card beneath it.
-    if (wastecount > 0) imgcard.at(waste.at(wastecount)).Visible = true;
+    setWasteTopVisible(true);
+}
+
+// The card's place is saved first, so that an unmatched selection can go back to it.
+void Form::takeIntoSelection(Image& card, Integer Index, Place slot, Single& savedLeft,
+                             Single& savedTop, Integer& selectedCard) {
+    savedLeft = card.Left;
+    savedTop = card.Top;
+    selectedCard = Index;
+    card.moveAndShow(slot);
+}
+
+void Form::leaveWastePile(Single takenFrom) {
+    if (onWastePile(takenFrom)) wastecount = subtract(wastecount, 1);
 }
 
 }  // namespace quillane

@@ -31,25 +31,31 @@ void Form::Image2_Click() noexcept {
     }
 
     if (stockpos < lastStockPosition && turnedflag == 0) {
-        if (wastecount > 0) imgcard.at(waste.at(wastecount)).Visible = false;
-        imgcard.at(deck.at(stockpos)).moveAndShow(wastePlace);
-        Image1.at(stockpos).Visible = false;
-        wastecount = add(wastecount, 1);
-        waste.at(wastecount) = deck.at(stockpos);
+        turnOntoWaste(stockpos, Image1.at(stockpos));
         stockpos = add(stockpos, 1);
         turnedflag = 1;
     }
 
     if (stockpos == lastStockPosition && turnedflag == 0) {
-        if (wastecount > 0) imgcard.at(waste.at(wastecount)).Visible = false;
-        imgcard.at(deck.at(lastStockPosition)).moveAndShow(wastePlace);
-        Image2.Visible = false;
-        wastecount = add(wastecount, 1);
-        waste.at(wastecount) = deck.at(lastStockPosition);
+        turnOntoWaste(lastStockPosition, Image2);
         if (roundno < rounds) cmdnext.Visible = true;
     }
 
     turnedflag = 0;
+}
+
+// The stock card at this position goes face up on top of the pile, and its back disappears.
+void Form::turnOntoWaste(Integer position, Image& faceDown) {
+    setWasteTopVisible(false);
+    imgcard.at(deck.at(position)).moveAndShow(wastePlace);
+    faceDown.Visible = false;
+    wastecount = add(wastecount, 1);
+    waste.at(wastecount) = deck.at(position);
+}
+
+// Only the top of the waste pile ever shows; the cards beneath wait hidden.
+void Form::setWasteTopVisible(bool visible) {
+    if (wastecount > 0) imgcard.at(waste.at(wastecount)).Visible = visible;
 }
 
 }  // namespace quillane
