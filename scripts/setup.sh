@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 packages="g++ cmake ninja-build qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2 clang-format desktop-file-utils appstream"
 # The screen reader's round over the accessibility bus, and random games on a real X server.
 packages="$packages dbus at-spi2-core python3-gi python3-pyatspi xvfb"
+# The round with Orca listening: speech on a null sound device, a window manager, keys.
+packages="$packages orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng metacity xdotool x11-utils"
 # Licence marking, the manual page and the package's own checks.
 packages="$packages reuse man-db groff-base dpkg-dev lintian"
 # package.sh dates the package by the last commit; xvfb-run needs xauth, which xvfb only
