@@ -364,7 +364,15 @@ QAccessibleInterface* TableAccessible::scoreTable() const {
     return QAccessible::accessibleInterface(*scoreTable_);
 }
 
-std::vector<QAccessibleInterface*> TableAccessible::children() const {
+const std::vector<QAccessibleInterface*>& TableAccessible::children() const {
+    if (childrenRevision_ != table()->revision()) {
+        children_ = readChildren();
+        childrenRevision_ = table()->revision();
+    }
+    return children_;
+}
+
+std::vector<QAccessibleInterface*> TableAccessible::readChildren() const {
     std::vector<QAccessibleInterface*> found;
     for (QWidget* button : table()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (button->isVisible()) found.push_back(QAccessible::queryAccessibleInterface(button));
@@ -389,14 +397,14 @@ int TableAccessible::childCount() const {
 }
 
 QAccessibleInterface* TableAccessible::child(int index) const {
-    const auto all = children();
+    const auto& all = children();
     return index >= 0 && index < static_cast<int>(all.size())
                ? all.at(static_cast<std::size_t>(index))
                : nullptr;
 }
 
 int TableAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const auto all = children();
+    const auto& all = children();
     const auto found = std::find(all.begin(), all.end(), child);
     return found == all.end() ? -1 : static_cast<int>(found - all.begin());
 }

@@ -53,12 +53,16 @@ class TableAccessible : public QAccessibleWidget {
 
     // The children as they stand now, in reading order: the buttons, then the painted controls
     // from the top of the table down, with the score table in place of its labels and lines.
-    std::vector<QAccessibleInterface*> children() const;
+    // Worked out once for each refresh of the table, however often a client asks.
+    const std::vector<QAccessibleInterface*>& children() const;
+    std::vector<QAccessibleInterface*> readChildren() const;
     QAccessibleInterface* controlChild(ControlRef control) const;
     QAccessibleInterface* scoreTable() const;
 
     mutable std::map<std::pair<int, int>, QAccessible::Id> controls_;
     mutable std::optional<QAccessible::Id> scoreTable_;
+    mutable std::vector<QAccessibleInterface*> children_;
+    mutable std::optional<unsigned> childrenRevision_;
 
     // What was last announced.
     std::map<std::pair<int, int>, Saying> said_;

@@ -33,6 +33,7 @@ QRect TableView::repaintArea(const Look& look) const {
 }
 
 void TableView::refresh() {
+    ++revision_;
     QRegion changed;
     for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
         const Look now = viewOf(form_, stackingOrder.at(i)).look;

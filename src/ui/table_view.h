@@ -29,6 +29,8 @@ class TableView : public QWidget {
     const Form& form() const { return form_; }
     // Schedules a repaint of just the places where a control changed since the last call.
     void refresh();
+    // Counts the refreshes: what is worked out from the form holds until the next one.
+    unsigned revision() const { return revision_; }
     // Acts on a control as a completed click on it does; assistive technology presses here.
     void press(ControlRef control);
 
@@ -54,6 +56,7 @@ class TableView : public QWidget {
     std::array<std::string, paintedControlCount> captions_;
     PictureCache pictures_;
     std::optional<ControlRef> pressed_;
+    unsigned revision_ = 0;
 };
 
 }  // namespace quillane::ui
