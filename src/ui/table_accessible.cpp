@@ -187,6 +187,9 @@ class ScoreTable final : public VirtualChild, public QAccessibleTableInterface {
     static constexpr int rows = layout::scoreRows - 1;
     static constexpr int columns = 2;
 
+    // It owns the cells it registers, so that only one of it may delete them.
+    Q_DISABLE_COPY_MOVE(ScoreTable)
+
     explicit ScoreTable(const TableAccessible* table) : VirtualChild(table) {
         for (int row = 0; row < rows; ++row) {
             for (int column = 0; column < columns; ++column) {
