@@ -8,6 +8,7 @@
 #include "model/control_view.h"
 #include "model/input_routes.h"
 #include "model/spoken.h"
+#include "model/table_reading.h"
 
 namespace quillane {
 namespace {
@@ -128,6 +129,86 @@ TEST(Announcement, NamesSayWhereACardLies) {
     testing::turnStock(*form, 23);
     EXPECT_EQ(speechOf(*form, {ControlKind::Image2, 0}).name, "Stock, empty");
     EXPECT_EQ(spoken::scoreCell(*form, 1, 0), "1, current round");
+}
+
+}  // namespace
+}  // namespace quillane
+
+namespace quillane {
+// "renamed imgcard(12)", "scoreCellRenamed the score table, cell 11".
+void PrintTo(const ReadingChange& change, std::ostream* out) {
+    constexpr std::array kinds = {"left",        "joined",       "renamed",
+                                  "redescribed", "inputChanged", "scoreCellRenamed"};
+    *out << kinds.at(static_cast<std::size_t>(change.kind)) << " ";
+    if (const auto* control = std::get_if<ControlRef>(&change.what)) {
+        *out << *control;
+    } else {
+        *out << "the score table, cell " << change.cell;
+    }
+}
+
+namespace {
+
+TableReading spokenReadingOf(const Form& form) {
+    TableReading reading;
+    readTable(form, reading);
+    speakTable(form, reading);
+    return reading;
+}
+
+// Slot 21 holds the King of hearts; the stock starts with the 8 of hearts.
+TEST(TableReading, ReadsTheTableAsAPlayerLooksAtIt) {
+    auto form = testing::startedForm({{21, 12}, {28, 7}});
+    form->Image2_Click();
+    std::vector<std::string> expected = {"QUILLANE", "Ver. 1.03"};
+    for (int slot = 0; slot < firstBottomSlot; ++slot)
+        expected.push_back("Face-down card, row " + std::to_string(rowOfSlot(slot) + 1));
+    for (int slot = firstBottomSlot; slot < slotCount; ++slot)
+        expected.push_back(cardName(form->deck[slot]) + ", row 7");
+    for (const char* name : {"Stock, 23 cards", "8 of hearts, on the waste pile", "Score table",
+                             "Remove", "Pairs of 13", "Written with Qt 6"}) {
+        expected.emplace_back(name);
+    }
+    std::vector<std::string> read;
+    for (const Found& found : spokenReadingOf(*form).found) read.push_back(found.speech.name);
+    EXPECT_EQ(read, expected);
+}
+
+TEST(TableReading, ChangesSayWhatLeftJoinedOrChanged) {
+    using Kind = ReadingChange::Kind;
+    using enum ControlKind;
+    auto form = testing::startedForm({{21, 12}, {28, 7}});
+    form->Image2_Click();
+    const TableReading turned = spokenReadingOf(*form);
+    EXPECT_TRUE(changesBetween(turned, turned).empty());
+
+    form->imgcard_Click(12);
+    const TableReading selected = spokenReadingOf(*form);
+    EXPECT_EQ(changesBetween(turned, selected),
+              (std::vector<ReadingChange>{{Kind::inputChanged, ControlRef{Image2, 0}},
+                                          {Kind::renamed, ControlRef{imgcard, 12}},
+                                          {Kind::redescribed, ControlRef{imgcard, 12}},
+                                          {Kind::inputChanged, ControlRef{cmdremove, 0}}}));
+
+    form->cmdremove_Click();
+    const TableReading removed = spokenReadingOf(*form);
+    EXPECT_EQ(changesBetween(selected, removed),
+              (std::vector<ReadingChange>{{Kind::left, ControlRef{imgcard, 12}},
+                                          {Kind::inputChanged, ControlRef{Image2, 0}},
+                                          {Kind::inputChanged, ControlRef{cmdremove, 0}},
+                                          {Kind::scoreCellRenamed, ScoreTableRef{}, 1},
+                                          {Kind::scoreCellRenamed, ScoreTableRef{}, 11}}))
+        << "round 1 and the total scored";
+
+    form->mnunew_Click();
+    const std::vector<ReadingChange> backToTheShowcase =
+        changesBetween(removed, spokenReadingOf(*form));
+    EXPECT_NE(std::find(backToTheShowcase.begin(), backToTheShowcase.end(),
+                        ReadingChange{Kind::joined, ControlRef{imgcard, 12}}),
+              backToTheShowcase.end());
+    EXPECT_NE(std::find(backToTheShowcase.begin(), backToTheShowcase.end(),
+                        ReadingChange{Kind::left, ScoreTableRef{}}),
+              backToTheShowcase.end());
 }
 
 }  // namespace

@@ -129,7 +129,12 @@ def main():
         if event.type.startswith("object:state-changed"):
             heard.append(f"{event.type}={event.detail1} [{name}]")
         elif event.type.startswith("object:children-changed"):
-            child = control(event.any_data.name) if isinstance(event.any_data, Atspi.Accessible) else ""
+            child = ""
+            try:
+                if isinstance(event.any_data, Atspi.Accessible):
+                    child = control(event.any_data.name)
+            except GLib.Error:
+                pass  # a child that left is gone
             heard.append(f"{event.type} [{name}] {child}")
         else:
             heard.append(f"{event.type} [{name}]")
@@ -185,12 +190,16 @@ def main():
             wait_for(lambda: heard_since(start, pattern), f"an event like {pattern!r}")
         print_runs("heard " + event for event in heard[start:])
 
+    # A child that leaves is gone by the time a client hears of it: its name is not asked.
     press_and_hear(child_named(showcase, "Start game"),
                    r"object:children-changed:add \[Card table\] Stock",
-                   r"object:state-changed:showing=0 \[King of spades\]")
+                   r"object:children-changed:remove \[Card table\] .*")
     dealt = read_table()
     show(dealt, "after Start game:")
-    check(dealt[0][1] == "Remove" and dealt[0][0] == pyatspi.ROLE_PUSH_BUTTON, "Remove button")
+    names = [name for _, name, _, _ in dealt]
+    check(names[:2] == ["QUILLANE", "Ver. 1.03"], "the title is read first")
+    check(names.index("Remove") == names.index("Score table") + 1, "Remove after the scores")
+    check(child_named(dealt, "Remove").getRole() == pyatspi.ROLE_PUSH_BUTTON, "Remove button")
     stock = child_named(dealt, "Stock")
     check(stock.getRole() == pyatspi.ROLE_IMAGE, "the stock is an image")
     check(stock.getState().contains(pyatspi.STATE_ENABLED), "the stock takes input")
@@ -204,6 +213,7 @@ def main():
     grid = scores.queryTable()
     check((grid.nRows, grid.nColumns) == (6, 2), "six rows of two")
     check(grid.getAccessibleAt(0, 1).getRole() == pyatspi.ROLE_TABLE_CELL, "cells")
+    check(grid.getColumnHeader(1).name == "Score", "the heading row heads the columns")
 
     ranks = {"Ace": 1, "Jack": 11, "Queen": 12, "King": 13}
 
@@ -250,8 +260,7 @@ def main():
                        rf"object:property-change:accessible-description \[{second}\]")
         check(second_child.description == "selected second", f"{second} reads second")
     press_and_hear(child_named(read_table(), "Remove"),
-                   rf"object:state-changed:showing=0 \[{first}\]",
-                   rf"object:children-changed:remove \[Card table\] {first}",
+                   r"object:children-changed:remove \[Card table\] .*",
                    r"object:property-change:accessible-name \[1\]",
                    r"object:state-changed:enabled=1 \[Stock\]")
     check(grid.getAccessibleAt(0, 1).name == "1", "round 1 scores a point")

@@ -37,7 +37,7 @@ struct KindDescription {
     // A control array's size; a single control is not indexed in its name.
     int count = 1;
     Drawing drawing = Drawing::label;
-    Reading reading = Reading::alone;
+    Reading reading = Reading::onTable;
     // The indices from `from` on draw and read otherwise: the stock's strips among the backs.
     struct Tail {
         int from = 0;
@@ -57,6 +57,8 @@ struct KindDescription {
     appearance::Caption caption = nullptr;
     // What a screen reader says of a picture; labels, buttons and menu items say their caption.
     Speech (*speech)(const Form& form, int index) = nullptr;
+    // Whether a screen reader finds the control while it is not painted.
+    bool (*readWhileHidden)(const Form& form) = nullptr;
     // Every input reaches its handler through here, and only while the control takes input.
     Handler handler = nullptr;
     // The buttons' access keys work on the whole window; the menu items' only inside the open
@@ -89,6 +91,7 @@ using S = ControlStates;
 inline constexpr auto all = std::to_array<KindDescription>({
     {.kind = Lblver,
      .name = "Lblver",
+     .reading = Reading::heading,
      .appearance = label<&S::Lblver, &layout::Lblver>,
      .caption = caption<&S::Lblver>},
     {.kind = lblstart,
@@ -136,14 +139,17 @@ inline constexpr auto all = std::to_array<KindDescription>({
      .caption = caption<&S::lblscore>},
     {.kind = lblots,
      .name = "lblots",
+     .reading = Reading::heading,
      .appearance = label<&S::lblots, &layout::lblots>,
      .caption = caption<&S::lblots>},
     {.kind = lblwritten,
      .name = "lblwritten",
+     .reading = Reading::credit,
      .appearance = label<&S::lblwritten, &layout::lblwritten>,
      .caption = caption<&S::lblwritten>},
     {.kind = lblzev,
      .name = "lblzev",
+     .reading = Reading::credit,
      .appearance = label<&S::lblzev, &layout::lblzev>,
      .caption = caption<&S::lblzev>},
     {.kind = Image2,
@@ -151,6 +157,8 @@ inline constexpr auto all = std::to_array<KindDescription>({
      .drawing = Drawing::back,
      .appearance = picture<&S::Image2>,
      .speech = spoken::stock,
+     // A used-up stock reads as empty where it lay, rather than vanishing from the round.
+     .readWhileHidden = [](const Form& form) { return !form.inShowcase(); },
      .handler = [](Form& form, int) noexcept { form.Image2_Click(); }},
     {.kind = Image1,
      .name = "Image1",
@@ -162,6 +170,7 @@ inline constexpr auto all = std::to_array<KindDescription>({
     {.kind = cmdstart,
      .name = "cmdstart",
      .drawing = Drawing::button,
+     .reading = Reading::button,
      .appearance = button<&S::cmdstart, &layout::cmdstart>,
      .caption = designCaption<&layout::cmdstart>,
      .handler = [](Form& form, int) noexcept { form.cmdstart_Click(); },
@@ -169,6 +178,7 @@ inline constexpr auto all = std::to_array<KindDescription>({
     {.kind = cmdnext,
      .name = "cmdnext",
      .drawing = Drawing::button,
+     .reading = Reading::button,
      .appearance = button<&S::cmdnext, &layout::cmdnext>,
      .caption = designCaption<&layout::cmdnext>,
      .handler = [](Form& form, int) noexcept { form.cmdnext_Click(); },
@@ -176,6 +186,7 @@ inline constexpr auto all = std::to_array<KindDescription>({
     {.kind = cmdremove,
      .name = "cmdremove",
      .drawing = Drawing::button,
+     .reading = Reading::button,
      .appearance = button<&S::cmdremove, &layout::cmdremove>,
      .caption = designCaption<&layout::cmdremove>,
      .handler = [](Form& form, int) noexcept { form.cmdremove_Click(); },
@@ -183,12 +194,14 @@ inline constexpr auto all = std::to_array<KindDescription>({
     {.kind = mnunew,
      .name = "mnunew",
      .drawing = Drawing::menuItem,
+     .reading = Reading::notRead,
      .appearance = menuItem,
      .caption = fixedCaption<&layout::mnunewCaption>,
      .handler = [](Form& form, int) noexcept { form.mnunew_Click(); }},
     {.kind = mnuexit,
      .name = "mnuexit",
      .drawing = Drawing::menuItem,
+     .reading = Reading::notRead,
      .appearance = menuItem,
      .caption = fixedCaption<&layout::mnuexitCaption>,
      .handler = [](Form& form, int) noexcept { form.mnuexit_Click(); }},

@@ -3,8 +3,6 @@
 
 #include "model/control_view.h"
 
-#include <algorithm>
-
 #include "model/control_kinds.h"
 #include "model/spoken.h"
 #include "model/stacking.h"
@@ -50,30 +48,9 @@ std::string controlName(ControlRef control) {
     return name;
 }
 
-ScoreTableView scoreTableOf(const Form& form) {
-    ScoreTableView table;
-    Single right = 0;
-    Single bottom = 0;
-    table.rect = {layout::clientSize.Width, layout::clientSize.Height, 0, 0};
-    for (const ControlRef& control : stackingOrder) {
-        if (descriptionOf(control.kind).readingAt(control.index) != Reading::inScoreTable) continue;
-        const ControlView view = viewOf(form, control);
-        const layout::Rect& rect = view.look.rect;
-        table.visible = table.visible || view.look.visible;
-        table.rect.Left = std::min(table.rect.Left, rect.Left);
-        table.rect.Top = std::min(table.rect.Top, rect.Top);
-        right = std::max(right, rect.Left + rect.Width);
-        bottom = std::max(bottom, rect.Top + rect.Height);
-    }
-    table.rect.Width = right - table.rect.Left;
-    table.rect.Height = bottom - table.rect.Top;
-    return table;
-}
-
 std::optional<ControlRef> tableControlAt(const Form& form, Single x, Single y) {
     for (const ControlRef& control : stackingOrder) {
-        const ControlView view = viewOf(form, control);
-        if (view.catchesClicks && view.look.rect.contains(x, y)) return control;
+        if (catchesClickAt(viewOf(form, control), x, y)) return control;
     }
     return std::nullopt;
 }

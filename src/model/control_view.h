@@ -22,10 +22,12 @@ constexpr bool isPainted(Drawing drawing) {
     return drawing != Drawing::button && drawing != Drawing::menuItem;
 }
 
-// How a screen reader meets a control: on its own, as part of the score table, or not at all
-// (a stock strip is part of the stock, whose top card speaks for it; the selection frame is
-// only a drawing).
-enum class Reading { alone, inScoreTable, notRead };
+// Where a screen reader meets a control, in reading order: the title and version, what lies on
+// the table (the cards row by row, then the stock row and the selection), the score table, the
+// push buttons, the credit lines. Some are not read at all: a stock strip is part of the stock,
+// whose top card speaks for it; the selection frame is only a drawing; the menu items are read
+// in the menu bar.
+enum class Reading { heading, onTable, inScoreTable, button, credit, notRead };
 
 // How a control looks: enough to paint it, and to tell whether it must be painted again. A
 // label's caption is read apart (captionOf), so that looking costs no allocation.
@@ -47,7 +49,7 @@ struct ControlView {
     bool hasHandler = false;     // it takes clicks, presses or access keys at all
     bool takesInput = false;     // and can take them now: shown and enabled
     bool catchesClicks = false;  // a click on it stops here, whether or not a handler runs
-    Reading reading = Reading::alone;
+    Reading reading = Reading::onTable;
     friend bool operator==(const ControlView&, const ControlView&) = default;
 };
 
@@ -72,16 +74,13 @@ inline std::ostream& operator<<(std::ostream& out, ControlRef control) {
     return out << controlName(control);
 }
 
-// The score table as a screen reader meets it: one table made of the score labels and the grid,
-// shown while any of them shows, covering all of them.
-struct ScoreTableView {
-    bool visible = false;
-    layout::Rect rect;
-};
-ScoreTableView scoreTableOf(const Form& form);
+// Whether a click at this point in twips stops at this control; lines let clicks through.
+constexpr bool catchesClickAt(const ControlView& view, Single x, Single y) {
+    return view.catchesClicks && view.look.rect.contains(x, y);
+}
 
-// The topmost control painted on the table that a click at this point in twips stops at;
-// lines let clicks through. Push buttons lie above all of these and are not included.
+// The topmost control painted on the table that a click at this point in twips stops at. Push
+// buttons lie above all of these and are not included.
 std::optional<ControlRef> tableControlAt(const Form& form, Single x, Single y);
 
 }  // namespace quillane

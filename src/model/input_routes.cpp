@@ -24,8 +24,7 @@ std::optional<ControlRef> clickTarget(const Form& form, Single x, Single y) {
     for (const KindDescription& kind : controlKinds) {
         if (kind.drawing != Drawing::button) continue;
         const ControlRef control{kind.kind, 0};
-        const ControlView view = viewOf(form, control);
-        if (view.catchesClicks && view.look.rect.contains(x, y)) return control;
+        if (catchesClickAt(viewOf(form, control), x, y)) return control;
     }
     return tableControlAt(form, x, y);
 }

@@ -43,4 +43,12 @@ constexpr std::array<ControlRef, paintedControlCount> makeStackingOrder() {
 
 inline constexpr std::array<ControlRef, paintedControlCount> stackingOrder = makeStackingOrder();
 
+// Where a painted control stands in the stacking order; paintedControlCount for a push button or
+// a menu item.
+constexpr std::size_t stackingPositionOf(ControlRef control) {
+    std::size_t position = 0;
+    while (position < stackingOrder.size() && stackingOrder.at(position) != control) ++position;
+    return position;
+}
+
 }  // namespace quillane

@@ -5,14 +5,17 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "model/announcement.h"
-#include "model/control_view.h"
+#include "model/control_kinds.h"
 #include "model/input_routes.h"
+#include "ui/accessible_factory.h"
 #include "ui/fonts.h"
 #include "ui/graphical_button.h"
 #include "ui/pictures.h"
@@ -22,19 +25,27 @@
 
 namespace quillane::ui {
 
+namespace {
+
+// Posted after each handler whose changes a screen reader has yet to hear.
+const QEvent::Type tellScreenReaderEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+template <typename Widget>
+Widget* widgetOf(const std::vector<std::pair<ControlKind, Widget*>>& widgets, ControlKind kind) {
+    const auto found = std::find_if(widgets.begin(), widgets.end(),
+                                    [kind](const auto& each) { return each.first == kind; });
+    return found == widgets.end() ? nullptr : found->second;
+}
+
+}  // namespace
+
 frmquillane::frmquillane(TickClock timer, QWidget* parent)
     : QMainWindow(parent), form_(nullptr, std::move(timer)) {
-    installTableAccessibility();
+    installAccessibleInterfaces();
     setWindowTitle(toQString(layout::windowCaption));
     setWindowIcon(diamondIcon());
 
     QMenu* mnufile = menuBar()->addMenu(toQString(layout::mnufileCaption));
-    menuItems_ = {{{ControlKind::mnunew, nullptr}, {ControlKind::mnuexit, nullptr}}};
-    for (auto& [kind, action] : menuItems_) {
-        action = mnufile->addAction(toQString(captionOf(form_, {kind, 0})));
-        connect(action, &QAction::triggered, this, [this, kind = kind] { route({kind, 0}); });
-    }
-
     table_ = new TableView(form_, this);
     setCentralWidget(table_);
     // The table takes the focus from a button that hides, but never by a click.
@@ -42,10 +53,15 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(table_, &TableView::pressed, this, &frmquillane::route);
 
-    buttons_ = {{{ControlKind::cmdstart, nullptr},
-                 {ControlKind::cmdnext, nullptr},
-                 {ControlKind::cmdremove, nullptr}}};
-    for (auto& [kind, button] : buttons_) button = makeButton(kind);
+    for (const KindDescription& kind : controlKinds) {
+        const ControlRef control{kind.kind, 0};
+        if (kind.drawing == Drawing::button)
+            buttons_.emplace_back(kind.kind, makeButton(kind.kind));
+        if (kind.drawing != Drawing::menuItem) continue;
+        QAction* action = mnufile->addAction(toQString(captionOf(form_, control)));
+        connect(action, &QAction::triggered, this, [this, control] { route(control); });
+        menuItems_.emplace_back(kind.kind, action);
+    }
     setTabOrder(removeButton(), nextButton());
     setTabOrder(nextButton(), startButton());
 
@@ -53,9 +69,17 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
     mirror();
 }
 
+QPushButton* frmquillane::button(ControlKind kind) const {
+    return widgetOf(buttons_, kind);
+}
+
+QAction* frmquillane::menuItem(ControlKind kind) const {
+    return widgetOf(menuItems_, kind);
+}
+
 QPushButton* frmquillane::makeButton(ControlKind kind) {
     const Look look = viewOf(form_, {kind, 0}).look;
-    auto* button = new GraphicalButton(toQString(captionOf(form_, {kind, 0})),
+    auto* button = new GraphicalButton(kind, toQString(captionOf(form_, {kind, 0})),
                                        toQColor(look.button->background), table_);
     button->setGeometry(toQRect(look.rect));
     button->setFont(fontFor(layout::defaultFont));
@@ -71,8 +95,11 @@ void frmquillane::centreOnScreen() {
 
 // Ticks fall due only between events, so they are handed over first. Whether the control
 // takes the input is decided now, from the form as it stands, never from an earlier look.
-// Then the widgets catch up with the form, and assistive technology hears what changed.
+// Then the widgets catch up with the form. A listening screen reader hears what changed once
+// the new frame is painted: the update the table asked for is posted at low priority, and
+// so is the telling, after it. It hears before any later input is handled.
 void frmquillane::route(ControlRef control) {
+    tellScreenReader();
     form_.deliverDueTicks();
     // Only a listening screen reader needs the form as it was, to hear what the move did.
     const bool listening = QAccessible::isActive();
@@ -80,9 +107,23 @@ void frmquillane::route(ControlRef control) {
     if (!dispatch(form_, control)) return;
     mirror();
     keepFocusOnWhatShows();
-    announceChanges(table_);
-    if (listening) announcer_.announce(toQString(announcementOf(before, form_)));
+    if (listening) {
+        untold_ = announcementOf(before, form_);
+        QCoreApplication::postEvent(this, new QEvent(tellScreenReaderEvent), Qt::LowEventPriority);
+    }
     if (form_.programEnded) close();
+}
+
+bool frmquillane::event(QEvent* event) {
+    if (event->type() != tellScreenReaderEvent) return QMainWindow::event(event);
+    tellScreenReader();
+    return true;
+}
+
+void frmquillane::tellScreenReader() {
+    if (!untold_) return;
+    announceChanges(table_);
+    announcer_.announce(toQString(*std::exchange(untold_, std::nullopt)));
 }
 
 void frmquillane::keepFocusOnWhatShows() {

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "model/control_ref.h"
 #include "model/form.h"
@@ -29,14 +31,19 @@ class frmquillane : public QMainWindow {
 
     const Form& form() const { return form_; }
     TableView* table() const { return table_; }
-    QPushButton* startButton() const { return buttons_[0].second; }
-    QPushButton* nextButton() const { return buttons_[1].second; }
-    QPushButton* removeButton() const { return buttons_[2].second; }
-    QAction* newGameAction() const { return menuItems_[0].second; }
-    QAction* exitAction() const { return menuItems_[1].second; }
+    QPushButton* button(ControlKind kind) const;
+    QAction* menuItem(ControlKind kind) const;
+    QPushButton* startButton() const { return button(ControlKind::cmdstart); }
+    QPushButton* nextButton() const { return button(ControlKind::cmdnext); }
+    QPushButton* removeButton() const { return button(ControlKind::cmdremove); }
+    QAction* newGameAction() const { return menuItem(ControlKind::mnunew); }
+    QAction* exitAction() const { return menuItem(ControlKind::mnuexit); }
 
     // Places the window in the middle of its screen.
     void centreOnScreen();
+
+  protected:
+    bool event(QEvent* event) override;
 
   private:
     QPushButton* makeButton(ControlKind kind);
@@ -46,12 +53,16 @@ class frmquillane : public QMainWindow {
 
     // Focus on a control that hid goes where a screen reader can say something true.
     void keepFocusOnWhatShows();
+    // Tells a listening screen reader what the last input changed, if it has not been told.
+    void tellScreenReader();
 
     Form form_;
     TableView* table_;
     Announcer announcer_{this};
-    std::array<std::pair<ControlKind, QPushButton*>, 3> buttons_{};
-    std::array<std::pair<ControlKind, QAction*>, 2> menuItems_{};
+    std::vector<std::pair<ControlKind, QPushButton*>> buttons_;
+    std::vector<std::pair<ControlKind, QAction*>> menuItems_;
+    // The sentence that says what the last input did, until a screen reader is told it.
+    std::optional<std::string> untold_;
 };
 
 }  // namespace quillane::ui

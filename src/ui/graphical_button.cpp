@@ -17,8 +17,9 @@ const QColor darkShadow(0, 0, 0);
 const QColor disabledText(128, 128, 128);
 }  // namespace
 
-GraphicalButton::GraphicalButton(const QString& caption, const QColor& face, QWidget* parent)
-    : QPushButton(caption, parent), face_(face) {
+GraphicalButton::GraphicalButton(ControlKind kind, const QString& caption, const QColor& face,
+                                 QWidget* parent)
+    : QPushButton(caption, parent), kind_(kind), face_(face) {
     setAutoDefault(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

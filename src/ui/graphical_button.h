@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QPushButton>
 
+#include "model/control_ref.h"
+
 namespace quillane::ui {
 
 // A push button in the graphical style: its whole face is filled with its own colour inside
@@ -19,13 +21,17 @@ class GraphicalButton : public QPushButton {
     Q_OBJECT
 
   public:
-    GraphicalButton(const QString& caption, const QColor& face, QWidget* parent);
+    GraphicalButton(ControlKind kind, const QString& caption, const QColor& face, QWidget* parent);
+
+    // The form's push button that this one shows.
+    ControlKind kind() const { return kind_; }
 
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    ControlKind kind_;
     QColor face_;
 };
 

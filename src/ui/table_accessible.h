@@ -5,19 +5,24 @@
 
 #include <QAccessibleWidget>
 #include <map>
-#include <optional>
+#include <utility>
+#include <vector>
 
-#include "model/control_ref.h"
 #include "model/form.h"
+#include "model/table_reading.h"
 
 namespace quillane::ui {
 
 class TableView;
 
-// What a screen reader finds on the table: every painted control that shows, as a child of
-// its own (a face reads as its card, "Queen of spades"; a back as a face-down card; the stock
-// and the waste pile say what they are), the score table as a table of rounds, and the push
-// buttons. Nothing here changes what is painted.
+// What a screen reader finds on the table: every painted control that shows and is read on its
+// own, as a child of its own (a face reads as its card, "Queen of spades, row 7"; a back as a
+// face-down card; the stock counts its cards), the score table, and the push buttons, in the
+// reading order of the table's reading. Nothing here changes what is painted.
+//
+// It shows the table as it last told a screen reader of it: the window tells it after every
+// handler that a listening screen reader should hear of. While nobody listens, it catches up
+// with the table by itself whenever it is asked.
 class TableAccessible : public QAccessibleWidget {
   public:
     explicit TableAccessible(TableView* table);
@@ -29,53 +34,34 @@ class TableAccessible : public QAccessibleWidget {
     QAccessibleInterface* childAt(int x, int y) const override;
     QString text(QAccessible::Text kind) const override;
 
-    const Form& form() const;
     TableView* table() const;
+    // The table as this interface last told of it, with what a screen reader is told.
+    const TableReading& told() const;
+    // A rectangle of the table on the screen.
+    QRect screenRect(const layout::Rect& rect) const;
 
-    // Sends an event for everything a control says differently from what it said at the last
-    // call, or when this interface was made: shown or hidden, its name, its description,
-    // whether it takes input; the score cells' names; the children that joined or left.
+    // Sends `sink` an event for everything that changed since the table was last told of: a
+    // child that left (then forgotten) or joined (always a new one), a name, a description,
+    // whether it takes input, a score cell's name.
     using EventSink = void (*)(QAccessibleEvent* event);
-    void announceChanges(EventSink sink);
+    void tell(EventSink sink);
 
   private:
-    // What a control tells assistive technology about itself.
-    struct Saying {
-        bool shown = false;
-        QString name;
-        QString description;
-        bool takesInput = false;
-        friend bool operator==(const Saying&, const Saying&) = default;
-    };
-    Saying sayingOf(ControlRef control) const;
-    std::vector<QString> scoreNames() const;
-    std::vector<QAccessible::Id> childIds() const;
+    void catchUp(EventSink sink) const;
+    void catchUpUnheard() const;
+    void listChildren() const;
+    QAccessibleInterface* interfaceOf(const Readable& what) const;
+    void forget(const Readable& what) const;
 
-    // The children as they stand now, in reading order: the buttons, then the painted controls
-    // from the top of the table down, with the score table in place of its labels and lines.
-    // Worked out once for each refresh of the table, however often a client asks.
-    const std::vector<QAccessibleInterface*>& children() const;
-    std::vector<QAccessibleInterface*> readChildren() const;
-    QAccessibleInterface* controlChild(ControlRef control) const;
-    QAccessibleInterface* scoreTable() const;
-
-    mutable std::map<std::pair<int, int>, QAccessible::Id> controls_;
-    mutable std::optional<QAccessible::Id> scoreTable_;
+    // The interfaces of the children this one made itself, by what they show.
+    mutable std::map<std::pair<int, int>, QAccessible::Id> made_;
     mutable std::vector<QAccessibleInterface*> children_;
-    mutable std::optional<unsigned> childrenRevision_;
-
-    // What was last announced.
-    std::map<std::pair<int, int>, Saying> said_;
-    std::vector<QString> scoresSaid_;
-    bool scoreTableShown_ = false;
-    std::vector<QAccessible::Id> childrenSaid_;
+    mutable TableReading told_;
+    mutable TableReading next_;
+    mutable unsigned toldRevision_ = 0;
 };
 
-// Installs the interfaces above for every table view.
-void installTableAccessibility();
-
-// Announces what changed on the table since the last call, while assistive technology listens;
-// the window calls it after every handler.
+// Tells a listening screen reader what changed on the table since it was last told.
 void announceChanges(TableView* table);
 
 }  // namespace quillane::ui

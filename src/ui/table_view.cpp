@@ -7,6 +7,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 #include "ui/fonts.h"
 #include "ui/pictures.h"
@@ -17,10 +18,7 @@ namespace quillane::ui {
 TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
-        shown_.at(i) = viewOf(form_, stackingOrder.at(i)).look;
-        captions_.at(i) = captionOf(form_, stackingOrder.at(i));
-    }
+    readTable(form_, reading_);
 }
 
 // At a fractional scale a control's edges fall inside device pixels, which its picture paints
@@ -33,18 +31,14 @@ QRect TableView::repaintArea(const Look& look) const {
 }
 
 void TableView::refresh() {
+    std::swap(previous_, reading_);
+    readTable(form_, reading_);
     ++revision_;
     QRegion changed;
-    for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
-        const Look now = viewOf(form_, stackingOrder.at(i)).look;
-        const std::string_view caption = captionOf(form_, stackingOrder.at(i));
-        Look& before = shown_.at(i);
-        if (now == before && caption == captions_.at(i)) continue;
-        if (before.visible) changed += repaintArea(before);
+    forEachChangedLook(previous_, reading_, [&](const Look& was, const Look& now) {
+        if (was.visible) changed += repaintArea(was);
         if (now.visible) changed += repaintArea(now);
-        before = now;
-        captions_.at(i) = caption;
-    }
+    });
     // Clipping every picture against a region of many pieces costs more than painting the
     // area around them once.
     constexpr int mostPieces = 8;
@@ -52,18 +46,18 @@ void TableView::refresh() {
 }
 
 std::optional<ControlRef> TableView::controlAt(QPointF point) const {
-    return tableControlAt(form_, static_cast<Single>(point.x() * twipsPerPixel),
-                          static_cast<Single>(point.y() * twipsPerPixel));
+    return quillane::controlAt(reading_, static_cast<Single>(point.x() * twipsPerPixel),
+                               static_cast<Single>(point.y() * twipsPerPixel));
 }
 
 void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(layout::tableColour));
-    // The window refreshes after every handler, so the looks refresh() recorded are the form's.
-    for (std::size_t i = shown_.size(); i-- > 0;) {
-        const Look& look = shown_.at(i);
+    // The window refreshes after every handler, so the last reading is the form's.
+    for (std::size_t i = reading_.views.size(); i-- > 0;) {
+        const Look& look = reading_.views.at(i).look;
         if (look.visible && event->region().intersects(toQRect(look.rect)))
-            paintControl(painter, look, captions_.at(i));
+            paintControl(painter, look, reading_.captions.at(i));
     }
 }
 

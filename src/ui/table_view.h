@@ -4,13 +4,10 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <optional>
-#include <string>
 
-#include "model/control_view.h"
 #include "model/form.h"
-#include "model/stacking.h"
+#include "model/table_reading.h"
 #include "ui/picture_cache.h"
 
 namespace quillane::ui {
@@ -18,6 +15,7 @@ namespace quillane::ui {
 // The green table with every control of the window but the push buttons: pictures, labels
 // and lines are painted here in stacking order, and a click goes to the topmost control under
 // the mouse that catches clicks. Whether it reaches a handler is for the routing to decide.
+// Both read the table as the last refresh found it, and so does the accessibility layer.
 class TableView : public QWidget {
     Q_OBJECT
 
@@ -27,9 +25,11 @@ class TableView : public QWidget {
     // The control a click at this point of the widget would reach, if any.
     std::optional<ControlRef> controlAt(QPointF point) const;
     const Form& form() const { return form_; }
-    // Schedules a repaint of just the places where a control changed since the last call.
+    // Reads the table afresh, and schedules a repaint of just the places where a control
+    // changed since the last reading.
     void refresh();
-    // Counts the refreshes: what is worked out from the form holds until the next one.
+    const TableReading& reading() const { return reading_; }
+    // Counts the refreshes: what is worked out from a reading holds until the next one.
     unsigned revision() const { return revision_; }
     // Acts on a control as a completed click on it does; assistive technology presses here.
     void press(ControlRef control);
@@ -50,10 +50,9 @@ class TableView : public QWidget {
     QRect repaintArea(const Look& look) const;
 
     const Form& form_;
-    // What each painted control looked like at the last refresh, in stacking order.
-    std::array<Look, paintedControlCount> shown_;
-    // And the labels' captions, kept apart from their looks: copied only when they change.
-    std::array<std::string, paintedControlCount> captions_;
+    // The table as the last refresh read it, and as the one before; the two swap places.
+    TableReading reading_;
+    TableReading previous_;
     PictureCache pictures_;
     std::optional<ControlRef> pressed_;
     unsigned revision_ = 0;

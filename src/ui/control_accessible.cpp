@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: The Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/control_accessible.h"
+
+#include "model/stacking.h"
+#include "ui/qt_convert.h"
+#include "ui/table_accessible.h"
+#include "ui/table_view.h"
+
+namespace quillane::ui {
+
+bool VirtualChild::isValid() const {
+    return table_->isValid();
+}
+
+QWindow* VirtualChild::window() const {
+    return table_->window();
+}
+
+QAccessibleInterface* VirtualChild::parent() const {
+    return const_cast<TableAccessible*>(table_);
+}
+
+ControlChild::ControlChild(const TableAccessible* table, ControlRef control)
+    : VirtualChild(table), control_(control), stacking_(stackingPositionOf(control)) {}
+
+const ControlView& ControlChild::view() const {
+    return table_->told().views.at(stacking_);
+}
+
+void* ControlChild::interface_cast(QAccessible::InterfaceType type) {
+    return type == QAccessible::ActionInterface && view().hasHandler
+               ? static_cast<QAccessibleActionInterface*>(this)
+               : nullptr;
+}
+
+QString ControlChild::text(QAccessible::Text kind) const {
+    const Found* found = foundIn(table_->told(), control_);
+    if (found == nullptr) return {};
+    if (kind == QAccessible::Name) return toQString(found->speech.name);
+    if (kind == QAccessible::Description) return toQString(found->speech.description);
+    return {};
+}
+
+QRect ControlChild::rect() const {
+    return table_->screenRect(view().look.rect);
+}
+
+QAccessible::Role ControlChild::role() const {
+    return view().look.drawing == Drawing::label ? QAccessible::StaticText : QAccessible::Graphic;
+}
+
+// Every child is on the table, the empty stock included, which is not painted.
+QAccessible::State ControlChild::state() const {
+    QAccessible::State state;
+    state.disabled = view().hasHandler && !view().takesInput;
+    return state;
+}
+
+QStringList ControlChild::actionNames() const {
+    return view().hasHandler ? QStringList{pressAction()} : QStringList();
+}
+
+// The window decides from the form as it stands whether the press reaches a handler.
+void ControlChild::doAction(const QString& name) {
+    if (view().hasHandler && name == pressAction()) table_->table()->press(control_);
+}
+
+}  // namespace quillane::ui
