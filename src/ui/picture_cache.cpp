@@ -4,6 +4,7 @@
 #include "ui/picture_cache.h"
 
 #include "ui/pictures.h"
+#include "ui/qt_convert.h"
 
 namespace quillane::ui {
 
@@ -12,6 +13,7 @@ void PictureCache::useRatio(qreal devicePixelRatio) {
     ratio_ = devicePixelRatio;
     faces_.fill(QPixmap());
     back_ = strip_ = arrow_ = QPixmap();
+    labels_.clear();
 }
 
 const QPixmap& PictureCache::face(int card, qreal devicePixelRatio) {
@@ -37,6 +39,14 @@ const QPixmap& PictureCache::arrow(qreal devicePixelRatio) {
     useRatio(devicePixelRatio);
     if (arrow_.isNull()) arrow_ = drawArrow(arrowSize.width(), ratio_);
     return arrow_;
+}
+
+const QPixmap& PictureCache::label(const layout::LabelDesign& design, const std::string& caption,
+                                   const QColor& text, qreal devicePixelRatio) {
+    useRatio(devicePixelRatio);
+    QPixmap& label = labels_[{&design, caption, text.rgba()}];
+    if (label.isNull()) label = drawLabel(design, toQString(caption), text, ratio_);
+    return label;
 }
 
 }  // namespace quillane::ui

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "ui/bevel.h"
+#include "ui/fonts.h"
 #include "ui/suit_shapes.h"
 
 namespace quillane::ui {
@@ -114,6 +115,18 @@ QIcon diamondIcon() {
         for (qreal ratio : {1.0, 2.0}) icon.addPixmap(drawDiamond(size, ratio));
     }
     return icon;
+}
+
+QPixmap drawLabel(const layout::LabelDesign& design, const QString& caption, const QColor& text,
+                  qreal devicePixelRatio) {
+    const QRect rect(QPoint(0, 0), toQRect(design.rect).size());
+    QPixmap pixmap = blankPixmap(rect.size(), devicePixelRatio, toQColor(design.background));
+    QPainter painter(&pixmap);
+    painter.setFont(fontFor(design.font));
+    painter.setPen(text);
+    const int alignment = (design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    painter.drawText(rect, alignment | Qt::TextWordWrap, caption);
+    return pixmap;
 }
 
 }  // namespace quillane::ui

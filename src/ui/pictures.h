@@ -33,6 +33,9 @@ QPixmap drawFramedBack(qreal devicePixelRatio);
 QPixmap drawFramedStrip(qreal devicePixelRatio);
 QPixmap drawArrow(int size, qreal devicePixelRatio);
 QPixmap drawDiamond(int size, qreal devicePixelRatio);
+// A label: its background, and its caption from the top, wrapping at words.
+QPixmap drawLabel(const layout::LabelDesign& design, const QString& caption, const QColor& text,
+                  qreal devicePixelRatio);
 // The red diamond at 16 and 32 pixels.
 QIcon diamondIcon();
 

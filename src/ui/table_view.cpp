@@ -6,10 +6,10 @@
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTimer>
 #include <cmath>
 #include <utility>
 
-#include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
 
@@ -34,15 +34,22 @@ void TableView::refresh() {
     std::swap(previous_, reading_);
     readTable(form_, reading_);
     ++revision_;
-    QRegion changed;
-    forEachChangedLook(previous_, reading_, [&](const Look& was, const Look& now) {
-        if (was.visible) changed += repaintArea(was);
-        if (now.visible) changed += repaintArea(now);
-    });
     // Clipping every picture against a region of many pieces costs more than painting the
-    // area around them once.
+    // area around them once, and so does working out such a region.
     constexpr int mostPieces = 8;
-    update(changed.rectCount() > mostPieces ? QRegion(changed.boundingRect()) : changed);
+    constexpr int mostAreas = 2 * mostPieces;
+    QRegion changed;
+    QRect around;
+    int areas = 0;
+    const auto add = [&](const QRect& area) {
+        around |= area;
+        if (++areas <= mostAreas) changed += area;
+    };
+    forEachChangedLook(previous_, reading_, [&](const Look& was, const Look& now) {
+        if (was.visible) add(repaintArea(was));
+        if (now.visible) add(repaintArea(now));
+    });
+    update(areas > mostAreas || changed.rectCount() > mostPieces ? QRegion(around) : changed);
 }
 
 std::optional<ControlRef> TableView::controlAt(QPointF point) const {
@@ -50,7 +57,28 @@ std::optional<ControlRef> TableView::controlAt(QPointF point) const {
                                static_cast<Single>(point.y() * twipsPerPixel));
 }
 
+void TableView::drawPicturesAhead() {
+    const qreal ratio = devicePixelRatioF();
+    for (int card = 0; card < cardCount; ++card) pictures_.face(card, ratio);
+    pictures_.back(ratio);
+    pictures_.strip(ratio);
+    pictures_.arrow(ratio);
+    for (std::size_t i = 0; i < reading_.views.size(); ++i) {
+        const Look& look = reading_.views.at(i).look;
+        if (look.drawing == Drawing::label)
+            pictures_.label(*look.label, reading_.captions.at(i), labelText(look), ratio);
+    }
+}
+
+QColor TableView::labelText(const Look& look) const {
+    return look.label->text ? toQColor(*look.label->text) : palette().color(QPalette::ButtonText);
+}
+
 void TableView::paintEvent(QPaintEvent* event) {
+    // Once the window has first shown, and before any input, while the player looks at it.
+    if (!std::exchange(picturesAhead_, true)) {
+        QTimer::singleShot(0, this, &TableView::drawPicturesAhead);
+    }
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(layout::tableColour));
     // The window refreshes after every handler, so the last reading is the form's.
@@ -85,23 +113,13 @@ void TableView::paintControl(QPainter& painter, const Look& look, const std::str
             painter.fillRect(toQRect(look.rect), palette().color(QPalette::WindowText));
             break;
         case Drawing::label:
-            paintLabel(painter, look, caption);
+            painter.drawPixmap(topLeft,
+                               pictures_.label(*look.label, caption, labelText(look), ratio));
             break;
         case Drawing::button:
         case Drawing::menuItem:
             break;  // widgets of their own
     }
-}
-
-// Labels paint their background and draw their caption from the top, wrapping at words.
-void TableView::paintLabel(QPainter& painter, const Look& look, const std::string& caption) {
-    const layout::LabelDesign& design = *look.label;
-    const QRect rect = toQRect(design.rect);
-    painter.fillRect(rect, toQColor(design.background));
-    painter.setFont(fontFor(design.font));
-    painter.setPen(design.text ? toQColor(*design.text) : palette().color(QPalette::ButtonText));
-    const int alignment = (design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
-    painter.drawText(rect, alignment | Qt::TextWordWrap, toQString(caption));
 }
 
 void TableView::press(ControlRef control) {

@@ -45,7 +45,11 @@ class TableView : public QWidget {
 
   private:
     void paintControl(QPainter& painter, const Look& look, const std::string& caption);
-    void paintLabel(QPainter& painter, const Look& look, const std::string& caption);
+    // Draws every picture the table may show, and every label as it stands now, before they
+    // are first needed, so that no move of the first game waits for them.
+    void drawPicturesAhead();
+    // A label's text colour: its own, or the system's button text.
+    QColor labelText(const Look& look) const;
     // The area a control's look covers on the screen, whole device pixels included.
     QRect repaintArea(const Look& look) const;
 
@@ -54,6 +58,7 @@ class TableView : public QWidget {
     TableReading reading_;
     TableReading previous_;
     PictureCache pictures_;
+    bool picturesAhead_ = false;
     std::optional<ControlRef> pressed_;
     unsigned revision_ = 0;
 };
