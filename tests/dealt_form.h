@@ -38,7 +38,7 @@ inline std::unique_ptr<Form> startedWithDecks(const std::vector<std::vector<int>
     std::vector<int> script;
     for (const auto& deck : decks) script.insert(script.end(), deck.begin(), deck.end());
     auto form =
-        std::make_unique<Form>(std::make_unique<ScriptedRandom>(ScriptedRandom::ofCards(script)));
+        std::make_unique<Form>(ScriptedRandom::ofCards(script));
     form->Form_Load();
     form->cmdstart_Click();
     return form;

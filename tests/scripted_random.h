@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -24,10 +25,12 @@ class ScriptedRandom final : public RandomSource {
     explicit ScriptedRandom(std::vector<Single> values, std::size_t* consumed = nullptr)
         : values_(std::move(values)), consumed_(consumed) {}
 
-    static ScriptedRandom ofCards(const std::vector<int>& cards, std::size_t* consumed = nullptr) {
+    static std::unique_ptr<ScriptedRandom> ofCards(const std::vector<int>& cards,
+                                                   std::size_t* consumed = nullptr) {
         std::vector<Single> values;
+        values.reserve(cards.size());
         for (int card : cards) values.push_back(valueFor(card));
-        return ScriptedRandom(values, consumed);
+        return std::make_unique<ScriptedRandom>(values, consumed);
     }
 
     Single next() override {

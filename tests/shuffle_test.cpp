@@ -34,7 +34,7 @@ bool isPermutation(const Form& form) {
 }
 
 Form scriptedForm(const std::vector<int>& candidates, std::size_t* consumed = nullptr) {
-    return Form(std::make_unique<ScriptedRandom>(ScriptedRandom::ofCards(candidates, consumed)));
+    return Form(ScriptedRandom::ofCards(candidates, consumed));
 }
 
 TEST(Shuffle, RejectsARepeatAtTheNextPosition) {
@@ -152,9 +152,9 @@ TEST(Timer, ADayIdleIsCaughtUpAtOnce) {
     form.deliverDueTicks();
     form.shuffledeck();
     EXPECT_TRUE(isPermutation(form));
-    Generator reference;
-    reference.discard(24ULL * 60 * 60 * 1000);
-    Form expected(std::make_unique<Generator>(reference));
+    auto reference = std::make_unique<Generator>();
+    reference->discard(24ULL * 60 * 60 * 1000);
+    Form expected(std::move(reference));
     expected.shuffledeck();
     EXPECT_EQ(form.deck, expected.deck);
 }

@@ -13,6 +13,10 @@ namespace quillane {
 // next value r of the sequence, a Single with 0 <= r < 1; nothing ever seeds it.
 class RandomSource {
   public:
+    RandomSource() = default;
+    // A source is held through this base, where a copy would keep only the base's part.
+    RandomSource(const RandomSource&) = delete;
+    RandomSource& operator=(const RandomSource&) = delete;
     virtual ~RandomSource() = default;
     virtual Single next() = 0;
     // Skips n values, exactly as n calls of next() would.

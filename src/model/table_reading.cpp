@@ -58,7 +58,7 @@ void readScoreTable(TableReading& reading) {
 void readFound(const Form& form, TableReading& reading) {
     std::array<ReadingPlace, mostFound> places{};
     std::size_t count = 0;
-    auto add = [&](Reading part, const layout::Rect& rect, std::size_t stacking, Readable what,
+    auto add = [&](Reading part, layout::Rect rect, std::size_t stacking, Readable what,
                    bool takesInput) {
         places.at(count++) = {part, rect, stacking, what, takesInput};
     };
@@ -91,7 +91,7 @@ void readFound(const Form& form, TableReading& reading) {
 
 }  // namespace
 
-const Found* foundIn(const TableReading& reading, const Readable& what) {
+const Found* foundIn(const TableReading& reading, Readable what) {
     const auto found = std::find_if(reading.found.begin(), reading.found.end(),
                                     [&](const Found& each) { return each.what == what; });
     return found == reading.found.end() ? nullptr : &*found;

@@ -17,7 +17,7 @@ namespace quillane {
 
 // The score table, which a screen reader meets as one thing in place of its labels and lines.
 struct ScoreTableRef {
-    friend constexpr bool operator==(const ScoreTableRef&, const ScoreTableRef&) = default;
+    friend constexpr bool operator==(ScoreTableRef, ScoreTableRef) = default;
 };
 
 // One thing a screen reader finds on the table: a control read on its own, or the score table.
@@ -59,7 +59,7 @@ struct TableReading {
 };
 
 // What the reading found of this thing; null when it is not on the table.
-const Found* foundIn(const TableReading& reading, const Readable& what);
+const Found* foundIn(const TableReading& reading, Readable what);
 
 // Reads the form into `reading`, reusing its storage: after the first reading, no allocation
 // but where a caption grew. The reading is not spoken.

@@ -15,7 +15,11 @@ class TableAccessible;
 // The common part of the table's children that have no QObject of their own.
 class VirtualChild : public QAccessibleInterface {
   public:
+    // Qt holds it by its registered id, through this base.
+    Q_DISABLE_COPY_MOVE(VirtualChild)
+
     explicit VirtualChild(const TableAccessible* table) : table_(table) {}
+    ~VirtualChild() override = default;
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }

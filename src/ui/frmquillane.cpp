@@ -130,7 +130,10 @@ void frmquillane::keepFocusOnWhatShows() {
     QWidget* focused = focusWidget();
     if (focused == nullptr || focused->isVisible()) return;
     for (const auto& [kind, button] : buttons_) {
-        if (button->isVisible() && button->isEnabled()) return button->setFocus();
+        if (button->isVisible() && button->isEnabled()) {
+            button->setFocus();
+            return;
+        }
     }
     table_->setFocus();
 }

@@ -124,8 +124,9 @@ QPixmap drawLabel(const layout::LabelDesign& design, const QString& caption, con
     QPainter painter(&pixmap);
     painter.setFont(fontFor(design.font));
     painter.setPen(text);
-    const int alignment = (design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
-    painter.drawText(rect, alignment | Qt::TextWordWrap, caption);
+    const Qt::Alignment alignment =
+        (design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    painter.drawText(rect, static_cast<int>(alignment.toInt()) | Qt::TextWordWrap, caption);
     return pixmap;
 }
 

@@ -65,8 +65,8 @@ class ScoreCell final : public ScorePart, public QAccessibleTableCellInterface {
     }
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return {};
-        return toQString(
-            table_->told().scoreCells.at(static_cast<std::size_t>(row_ * scoreColumns + column_)));
+        const int cell = row_ * scoreColumns + column_;
+        return toQString(table_->told().scoreCells.at(static_cast<std::size_t>(cell)));
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
 

@@ -38,7 +38,7 @@ class TableAccessible : public QAccessibleWidget {
     // The table as this interface last told of it, with what a screen reader is told.
     const TableReading& told() const;
     // A rectangle of the table on the screen.
-    QRect screenRect(const layout::Rect& rect) const;
+    QRect screenRect(layout::Rect rect) const;
 
     // Sends `sink` an event for everything that changed since the table was last told of: a
     // child that left (then forgotten) or joined (always a new one), a name, a description,
@@ -50,8 +50,8 @@ class TableAccessible : public QAccessibleWidget {
     void catchUp(EventSink sink) const;
     void catchUpUnheard() const;
     void listChildren() const;
-    QAccessibleInterface* interfaceOf(const Readable& what) const;
-    void forget(const Readable& what) const;
+    QAccessibleInterface* interfaceOf(Readable what) const;
+    void forget(Readable what) const;
 
     // The interfaces of the children this one made itself, by what they show.
     mutable std::map<std::pair<int, int>, QAccessible::Id> made_;

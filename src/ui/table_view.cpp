@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QTimer>
 #include <cmath>
 #include <utility>
 
@@ -19,6 +18,9 @@ TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_
     setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
     setAttribute(Qt::WA_OpaquePaintEvent);
     readTable(form_, reading_);
+    picturesAheadTimer_.setSingleShot(true);
+    picturesAheadTimer_.setInterval(0);
+    connect(&picturesAheadTimer_, &QTimer::timeout, this, &TableView::drawPicturesAhead);
 }
 
 // At a fractional scale a control's edges fall inside device pixels, which its picture paints
@@ -41,7 +43,7 @@ void TableView::refresh() {
     QRegion changed;
     QRect around;
     int areas = 0;
-    const auto add = [&](const QRect& area) {
+    const auto add = [&](QRect area) {
         around |= area;
         if (++areas <= mostAreas) changed += area;
     };
@@ -76,9 +78,7 @@ QColor TableView::labelText(const Look& look) const {
 
 void TableView::paintEvent(QPaintEvent* event) {
     // Once the window has first shown, and before any input, while the player looks at it.
-    if (!std::exchange(picturesAhead_, true)) {
-        QTimer::singleShot(0, this, &TableView::drawPicturesAhead);
-    }
+    if (!std::exchange(picturesAhead_, true)) picturesAheadTimer_.start();
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(layout::tableColour));
     // The window refreshes after every handler, so the last reading is the form's.

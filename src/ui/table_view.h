@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 
@@ -59,6 +60,7 @@ class TableView : public QWidget {
     TableReading previous_;
     PictureCache pictures_;
     bool picturesAhead_ = false;
+    QTimer picturesAheadTimer_;
     std::optional<ControlRef> pressed_;
     unsigned revision_ = 0;
 };
