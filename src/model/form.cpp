@@ -10,9 +10,6 @@
 namespace quillane {
 
 namespace {
-Label visibleLabel(std::string_view caption) {
-    return {std::string(caption), true};
-}
 Label hiddenLabel(std::string_view caption) {
     return {std::string(caption), false};
 }
@@ -38,11 +35,6 @@ Form::Form(std::unique_ptr<RandomSource> generator, TickClock timer)
 
     cmdstart.Visible = true;
 
-    Lblver = visibleLabel(layout::versionCaption);
-    lblstart = hiddenLabel(layout::startHint);
-    lblots = visibleLabel(layout::titleCaption);
-    lblwritten = visibleLabel(layout::writtenCaption);
-    lblzev = visibleLabel(layout::zevCaption);
     for (std::size_t row = 0; row < lblscore.size(); ++row) {
         lblscoreots.at(row) = hiddenLabel(layout::scoreNameCaptions.at(row));
         lblscore.at(row) = hiddenLabel(row == 0 ? layout::scoreHeading : layout::zeroScore);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "model/cards.h"
 #include "model/controls.h"
@@ -57,11 +58,11 @@ struct ControlStates {
     Button cmdstart;
     Button cmdnext;
     Button cmdremove;
-    Label Lblver;
-    Label lblstart;
-    Label lblots;
-    Label lblwritten;
-    Label lblzev;
+    Label Lblver{std::string(layout::versionCaption), true};
+    Label lblstart{std::string(layout::startHint), false};
+    Label lblots{std::string(layout::titleCaption), true};
+    Label lblwritten{std::string(layout::writtenCaption), true};
+    Label lblzev{std::string(layout::zevCaption), true};
     std::array<Label, layout::scoreRows> lblscoreots{};
     std::array<Label, layout::scoreRows> lblscore{};
     std::array<Line, layout::gridLines> Line1{};
