@@ -37,8 +37,7 @@ inline std::vector<int> deckWith(const std::map<int, int>& cardAtPosition) {
 inline std::unique_ptr<Form> startedWithDecks(const std::vector<std::vector<int>>& decks) {
     std::vector<int> script;
     for (const auto& deck : decks) script.insert(script.end(), deck.begin(), deck.end());
-    auto form =
-        std::make_unique<Form>(ScriptedRandom::ofCards(script));
+    auto form = std::make_unique<Form>(ScriptedRandom::ofCards(script));
     form->Form_Load();
     form->cmdstart_Click();
     return form;
