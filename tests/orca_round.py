@@ -405,8 +405,10 @@ def play_part_of_a_round(play):
     returned = select_and_put_back(play)
     more, removed = select_and_remove(play, stock, turned, returned)
     turned += more
-    review_the_table(play, [card for card in returned if card not in removed])
+    turned += review_the_table(play, stock, turned,
+                               [card for card in returned if card not in removed])
     turn_to_the_end(play, stock, turned)
+    check(play.named(r"Stock, empty").name, "the used-up stock reads as empty")
     deal_and_look_around(play, "n", 2, "Next round")
     print(f"the toolkit stopped waiting for Orca on {play.game_output.keys_not_waited_for} "
           "key events")
@@ -483,14 +485,20 @@ def removable(exposed, keep):
     return []
 
 
-def review_the_table(play, returned):
+def review_the_table(play, stock, turned, returned):
     """With one card selected, flat review entered afresh reads every line and every item,
-    and misses nothing the table holds: the stock's count, the selected card, and the cards
-    that were put back."""
-    # Not a King: Remove would take it away rather than put it back.
+    and misses nothing the table holds: the stock's count, the selected card, the cards that
+    were put back, and the waste pile's card that was hidden and shows again. Returns how many
+    cards it turned."""
+    for left in (STOCK_CARDS - turned - 1, STOCK_CARDS - turned - 2):
+        play.expect(play.press(stock), "after a press of the stock:", rf"Turned (.+?), {left} left\.")
+    # Taking the top of the pile shows the card beneath it again; not a King, which Remove
+    # would take away rather than put back.
+    top = play.waste_top()
     exposed = [card for card in play.exposed() if rank(card) != 13]
-    selected = next((card for card in exposed if card not in returned), exposed[0])
+    selected = top if rank(top) != 13 else next(card for card in exposed if card not in returned)
     select(play, [selected], rf"{re.escape(selected)} selected\.")
+    beneath = play.waste_top() if selected == top else None
     on_table = collections.Counter(child.name for child in play.cards())
     check(play.orca_key("KP_Subtract")[:1] == ["Entering flat review."], "flat review starts")
     while play.orca_key("KP_Home"):
@@ -513,8 +521,12 @@ def review_the_table(play, returned):
     check(f"{selected}, selected" in on_table, f"{selected} reads as selected")
     for card in returned:
         check(any(name.startswith(card + ", ") for name in on_table), f"{card} is on the table")
+    if beneath:
+        check(f"{beneath}, on the waste pile" in " / ".join(lines),
+              f"{beneath}, shown again on the waste pile, is read")
     check(play.orca_key("KP_Subtract")[:1] == ["Leaving flat review."], "flat review ends")
     play.expect(play.access_key("r"), "after Alt+R:", rf"{re.escape(selected)} put back\.")
+    return 2
 
 
 def turn_to_the_end(play, stock, turned):
