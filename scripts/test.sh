@@ -18,4 +18,5 @@ fi
 cmake -S . -B build-asan -G Ninja -DQUILLANE_WERROR=ON -DQUILLANE_SANITIZE=ON
 cmake --build build-asan
 # The sanitized run plays fewer random games: each one costs several times as much.
-QUILLANE_RANDOM_GAMES=2000 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+QUILLANE_RANDOM_GAMES=2000 QUILLANE_WINDOW_GAMES=60 \
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)"

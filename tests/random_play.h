@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <random>
@@ -13,6 +14,12 @@
 #include "model/form.h"
 
 namespace quillane::testing {
+
+// A count set in the environment, for a longer soak or a shorter run; the fallback otherwise.
+inline std::uint64_t environmentNumber(const char* name, std::uint64_t fallback) {
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
+}
 
 // One thing the toolkit can deliver to the window.
 struct Event {

@@ -15,11 +15,6 @@ namespace {
 
 using testing::Event;
 
-std::uint64_t environmentNumber(const char* name, std::uint64_t fallback) {
-    const char* text = std::getenv(name);
-    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
-}
-
 constexpr int eventLimit = 2000;
 std::uint64_t currentSeed = 0;
 
@@ -32,8 +27,8 @@ std::uint64_t currentSeed = 0;
 
 // Set QUILLANE_RANDOM_GAMES for a longer soak and QUILLANE_RANDOM_SEED to start elsewhere.
 TEST(RandomPlay, EveryGameKeepsEveryRule) {
-    const std::uint64_t games = environmentNumber("QUILLANE_RANDOM_GAMES", 20000);
-    const std::uint64_t firstSeed = environmentNumber("QUILLANE_RANDOM_SEED", 1);
+    const std::uint64_t games = testing::environmentNumber("QUILLANE_RANDOM_GAMES", 20000);
+    const std::uint64_t firstSeed = testing::environmentNumber("QUILLANE_RANDOM_SEED", 1);
     const auto previous = std::set_terminate(reportCrash);
     std::uint64_t events = 0;
     std::uint64_t finished = 0;

@@ -95,7 +95,7 @@ class WindowRandomPlay : public ::testing::Test {
 };
 
 TEST_F(WindowRandomPlay, WidgetsMirrorTheFormThroughRandomGames) {
-    constexpr int games = 300;
+    const auto games = testing::environmentNumber("QUILLANE_WINDOW_GAMES", 300);
     constexpr int eventLimit = 400;
     constexpr int screenCheckEvery = 25;
     // Access keys and menu choices come as often as a keyboard user sends them, and every
