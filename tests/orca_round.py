@@ -410,6 +410,9 @@ def play_part_of_a_round(play):
     turn_to_the_end(play, stock, turned)
     check(play.named(r"Stock, empty").name, "the used-up stock reads as empty")
     deal_and_look_around(play, "n", 2, "Next round")
+    # The File menu by its access key, then New Game by its own.
+    play.expect(play.access_key("f"), "after Alt+F:", r"New Game")
+    play.expect(play.keys("g"), "after G:", r"New game\. Start game: Alt\+S\.")
     print(f"the toolkit stopped waiting for Orca on {play.game_output.keys_not_waited_for} "
           "key events")
     return 0
