@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "model/control_view.h"
+#include "model/control_kinds.h"
 #include "model/form.h"
 
 // How GoogleTest prints the form's state when a comparison fails: one control or variable to a
@@ -15,17 +15,6 @@ namespace quillane {
 
 namespace printing {
 
-inline void image(std::ostream& out, const std::string& name, const Image& image) {
-    out << name << ": " << image.Left << "," << image.Top << (image.Visible ? " shown" : " hidden")
-        << (image.Enabled ? "" : " disabled") << "\n";
-}
-inline void shown(std::ostream& out, const std::string& name, bool visible, bool enabled = true) {
-    out << name << (visible ? ": shown" : ": hidden") << (enabled ? "" : " disabled") << "\n";
-}
-inline void label(std::ostream& out, const std::string& name, const Label& label) {
-    out << name << ": \"" << label.Caption << "\"" << (label.Visible ? " shown" : " hidden")
-        << "\n";
-}
 template <typename Array>
 void numbers(std::ostream& out, const char* name, const Array& values) {
     out << name << ":";
@@ -51,32 +40,19 @@ inline void PrintTo(const GameVariables& v, std::ostream* out) {
          << v.sel2left << "," << v.sel2top << "\n";
 }
 
-inline void PrintTo(const ControlStates& c, std::ostream* out) {
-    auto name = [](ControlKind kind, std::size_t index) {
-        return controlName({kind, static_cast<int>(index)});
-    };
-    for (std::size_t i = 0; i < c.imgcard.size(); ++i)
-        printing::image(*out, name(ControlKind::imgcard, i), c.imgcard[i]);
-    for (std::size_t i = 0; i < c.Image1.size(); ++i)
-        printing::image(*out, name(ControlKind::Image1, i), c.Image1[i]);
-    printing::image(*out, "Image2", c.Image2);
-    printing::image(*out, "imgarrow", c.imgarrow);
-    printing::shown(*out, "cmdstart", c.cmdstart.Visible, c.cmdstart.Enabled);
-    printing::shown(*out, "cmdnext", c.cmdnext.Visible, c.cmdnext.Enabled);
-    printing::shown(*out, "cmdremove", c.cmdremove.Visible, c.cmdremove.Enabled);
-    printing::label(*out, "Lblver", c.Lblver);
-    printing::label(*out, "lblstart", c.lblstart);
-    printing::label(*out, "lblots", c.lblots);
-    printing::label(*out, "lblwritten", c.lblwritten);
-    printing::label(*out, "lblzev", c.lblzev);
-    for (std::size_t i = 0; i < c.lblscore.size(); ++i) {
-        printing::label(*out, name(ControlKind::lblscoreots, i), c.lblscoreots[i]);
-        printing::label(*out, name(ControlKind::lblscore, i), c.lblscore[i]);
+// Every control of every kind, as its description reads it: "imgcard(12): 3720,3000 shown",
+// "lblscore(6): \"7\" 10200,4320 hidden", "cmdremove: \"&Remove\" 8520,4680 shown disabled".
+inline void PrintTo(const ControlStates& controls, std::ostream* out) {
+    for (const KindDescription& kind : controlKinds) {
+        for (int index = 0; index < kind.count; ++index) {
+            const ControlView view = kind.appearance(controls, index, kind.drawingAt(index));
+            *out << controlName({kind.kind, index}) << ":";
+            if (kind.caption) *out << " \"" << kind.caption(controls, index) << "\"";
+            *out << " " << view.look.rect.Left << "," << view.look.rect.Top;
+            *out << (view.look.visible ? " shown" : " hidden") << (view.enabled ? "" : " disabled")
+                 << "\n";
+        }
     }
-    for (std::size_t i = 0; i < c.Line1.size(); ++i)
-        printing::shown(*out, name(ControlKind::Line1, i), c.Line1[i].Visible);
-    for (std::size_t i = 0; i < c.Line2.size(); ++i)
-        printing::shown(*out, name(ControlKind::Line2, i), c.Line2[i].Visible);
 }
 
 inline void PrintTo(const FormState& state, std::ostream* out) {

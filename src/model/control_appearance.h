@@ -16,14 +16,14 @@
 #include "model/form.h"
 #include "model/layout.h"
 
-// How each kind of control looks, read from its field of the form and its design in the
-// layout. A field or a design is a single control's, or a control array's that the index picks
-// from; a design may also be a function of the index.
+// How each kind of control looks, read from its state among the form's controls and its design
+// in the layout: nothing else of the game decides it. A field or a design is a single control's, or
+// a control array's that the index picks from; a design may also be a function of the index.
 namespace quillane::appearance {
 
 template <auto field>
-const auto& stateAt(const Form& form, int index) {
-    const auto& state = form.*field;
+const auto& stateAt(const ControlStates& controls, int index) {
+    const auto& state = controls.*field;
     if constexpr (requires { state.size(); }) {
         return state.at(static_cast<std::size_t>(index));
     } else {
@@ -83,11 +83,11 @@ constexpr layout::Rect lineRect(const layout::LineDesign& line) {
 }
 
 // The parts of a view that a control's own state decides; the kind's description adds the rest.
-using Appearance = ControlView (*)(const Form& form, int index, Drawing drawing);
+using Appearance = ControlView (*)(const ControlStates& controls, int index, Drawing drawing);
 
 template <auto field>
-ControlView picture(const Form& form, int index, Drawing drawing) {
-    const Image& image = stateAt<field>(form, index);
+ControlView picture(const ControlStates& controls, int index, Drawing drawing) {
+    const Image& image = stateAt<field>(controls, index);
     ControlView view;
     view.look = {image.Visible, layout::rectAt(image.place(), pictureSize(drawing)),
                  drawing,       drawing == Drawing::face ? index : 0,
@@ -97,19 +97,23 @@ ControlView picture(const Form& form, int index, Drawing drawing) {
 }
 
 template <auto field, auto design>
-ControlView label(const Form& form, int index, Drawing drawing) {
+ControlView label(const ControlStates& controls, int index, Drawing drawing) {
     const layout::LabelDesign& labelDesign =
         designs<field, design>.at(static_cast<std::size_t>(index));
     ControlView view;
-    view.look = {
-        stateAt<field>(form, index).Visible, labelDesign.rect, drawing, 0, &labelDesign, nullptr};
+    view.look = {stateAt<field>(controls, index).Visible,
+                 labelDesign.rect,
+                 drawing,
+                 0,
+                 &labelDesign,
+                 nullptr};
     return view;
 }
 
 template <auto field, auto design>
-ControlView line(const Form& form, int index, Drawing drawing) {
+ControlView line(const ControlStates& controls, int index, Drawing drawing) {
     ControlView view;
-    view.look = {stateAt<field>(form, index).Visible,
+    view.look = {stateAt<field>(controls, index).Visible,
                  lineRect(designAt<design>(index)),
                  drawing,
                  0,
@@ -119,8 +123,8 @@ ControlView line(const Form& form, int index, Drawing drawing) {
 }
 
 template <auto field, auto design>
-ControlView button(const Form& form, int index, Drawing drawing) {
-    const Button& button = stateAt<field>(form, index);
+ControlView button(const ControlStates& controls, int index, Drawing drawing) {
+    const Button& button = stateAt<field>(controls, index);
     const layout::ButtonDesign& buttonDesign =
         designs<field, design>.at(static_cast<std::size_t>(index));
     ControlView view;
@@ -130,26 +134,26 @@ ControlView button(const Form& form, int index, Drawing drawing) {
 }
 
 // The menu is always there and every item of it always enabled.
-inline ControlView menuItem(const Form&, int, Drawing drawing) {
+inline ControlView menuItem(const ControlStates&, int, Drawing drawing) {
     ControlView view;
     view.look = {true, {}, drawing, 0, nullptr, nullptr};
     return view;
 }
 
-using Caption = std::string_view (*)(const Form& form, int index);
+using Caption = std::string_view (*)(const ControlStates& controls, int index);
 
 template <auto field>
-std::string_view caption(const Form& form, int index) {
-    return stateAt<field>(form, index).Caption;
+std::string_view caption(const ControlStates& controls, int index) {
+    return stateAt<field>(controls, index).Caption;
 }
 
 template <auto design>
-std::string_view designCaption(const Form&, int index) {
+std::string_view designCaption(const ControlStates&, int index) {
     return designAt<design>(index).caption;
 }
 
 template <auto text>
-std::string_view fixedCaption(const Form&, int) {
+std::string_view fixedCaption(const ControlStates&, int) {
     return *text;
 }
 
