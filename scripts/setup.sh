@@ -31,5 +31,6 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
 fi
 
-cmake -S . -B build -G Ninja -DQUILLANE_WERROR=ON
+# Compiled in batches of files (a unity build), which takes half the time of one file at a time.
+cmake -S . -B build -G Ninja -DQUILLANE_WERROR=ON -DCMAKE_UNITY_BUILD=ON
 cmake --build build

@@ -15,8 +15,7 @@ if [ "${QUILLANE_SANITIZED_TESTS:-yes}" = no ]; then
     exit 0
 fi
 
-# Compiled in batches of files (a unity build), which takes half the time; the plain build
-# compiles each file alone, as clang-tidy and clazy read it from its compile database.
+# In batches of files, as setup.sh builds.
 cmake -S . -B build-asan -G Ninja -DQUILLANE_WERROR=ON -DQUILLANE_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON
 cmake --build build-asan
 # The sanitized run plays fewer random games: each one costs several times as much.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "model/control_view.h"
@@ -82,7 +83,7 @@ TEST(Table, PlaceByLeftIsUnambiguous) {
 
 TEST(Table, EveryPlaceIsAWholeNumberOfPixels) {
     auto whole = [](Single twips) {
-        return static_cast<int>(twips) % twipsPerPixel == 0 && twips == static_cast<int>(twips);
+        return std::fmod(twips, static_cast<Single>(twipsPerPixel)) == 0;
     };
     for (int slot = 0; slot < slotCount; ++slot) {
         EXPECT_TRUE(whole(slotPlace(slot).Left) && whole(slotPlace(slot).Top));
