@@ -21,12 +21,13 @@ bool takesInput(const Form& form, ControlRef control) {
     return viewOf(form, control).takesInput;
 }
 
-// Faces the player could click to select: taking input and not already selected.
+// Faces the player could click to select: taking input and not already selected. Only a face
+// that shows can take input, and the player looks closer at those alone, as a person would.
 std::vector<int> selectableCards(const Form& form) {
     std::vector<int> cards;
     for (int card = 0; card < cardCount; ++card) {
         const Image& face = form.imgcard.at(static_cast<std::size_t>(card));
-        if (takesInput(form, {ControlKind::imgcard, card}) && !inSelection(face))
+        if (face.Visible && !inSelection(face) && takesInput(form, {ControlKind::imgcard, card}))
             cards.push_back(card);
     }
     return cards;
