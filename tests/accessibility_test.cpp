@@ -319,7 +319,7 @@ TEST_F(WindowTest, PointingAtTheTableFindsTheControlThere) {
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->table());
     const QRect stock = [&] {
         for (int i = 0; i < table->childCount(); ++i) {
-            if (table->child(i)->text(QAccessible::Name).startsWith("Stock, "))
+            if (table->child(i)->text(QAccessible::Name).startsWith(QLatin1String("Stock, ")))
                 return table->child(i)->rect();
         }
         return QRect();

@@ -47,7 +47,7 @@ struct EventMix {
 // anywhere at all, now and then an access key, a menu choice or some ticks of the timer.
 class EventSource {
   public:
-    explicit EventSource(std::uint64_t seed, EventMix mix = {}) : random_(seed), mix_(mix) {}
+    explicit EventSource(std::uint64_t seed, const EventMix& mix = {}) : random_(seed), mix_(mix) {}
     Event next(const Form& form);
 
   private:
