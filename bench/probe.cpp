@@ -62,7 +62,7 @@ class PaintWatch : public QApplication {
             std::printf("first-paint-ns %lld\n", monotonicNanoseconds());
             std::fflush(stdout);
             // A player's first input comes a moment after the window shows, by when the window
-            // has drawn its pictures ahead and the X server has taken in the first frame.
+            // has drawn its pictures ahead.
             if (onFirstPaint) QTimer::singleShot(firstLook, onFirstPaint);
         }
         return handled;
