@@ -15,16 +15,16 @@ namespace quillane::ui {
 
 namespace {
 constexpr qreal pixelsPerPoint = 96.0 / 72.0;
-// A true bold italic in Arial's widths, so that captions laid out for the wider Arial Black
-// still fit; DejaVu Sans if even that is missing.
-const QStringList heavyFallbacks = {QStringLiteral("Liberation Sans"),
-                                    QStringLiteral("DejaVu Sans")};
-// Faces as narrow as the classic 8-point interface font, so that captions such as "Round
-// number" fit their labels on one line.
-const QStringList interfaceFaces = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("DejaVu Sans Condensed")};
 
 QFont makeFont(const layout::Font& font) {
+    // Faces as narrow as the classic 8-point interface font, so that captions such as "Round
+    // number" fit their labels on one line.
+    const QStringList interfaceFaces = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                        QStringLiteral("DejaVu Sans Condensed")};
+    // A true bold italic in Arial's widths, so that captions laid out for the wider Arial Black
+    // still fit; DejaVu Sans if even that is missing.
+    const QStringList heavyFallbacks = {QStringLiteral("Liberation Sans"),
+                                        QStringLiteral("DejaVu Sans")};
     QFont qfont;
     qfont.setFamilies(interfaceFaces);
     qfont.setWeight(QFont::Normal);
