@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QAction>
+#include <QSignalSpy>
 
 #include "dealt_form.h"
 #include "model/generator.h"
@@ -82,6 +83,8 @@ void pressAccessKey(QWidget* window, Qt::Key key) {
 }
 
 TEST_F(WindowTest, AccessKeysActOnlyOnVisibleEnabledButtons) {
+    // A button its own key hides or disables never takes the focus on the way.
+    QSignalSpy focusChanges(qApp, &QApplication::focusChanged);
     pressAccessKey(window.get(), Qt::Key_R);
     pressAccessKey(window.get(), Qt::Key_N);
     EXPECT_TRUE(form().cmdstart.Visible) << "hidden buttons ignore their keys";
@@ -100,6 +103,11 @@ TEST_F(WindowTest, AccessKeysActOnlyOnVisibleEnabledButtons) {
     ASSERT_TRUE(form().cmdremove.Enabled);
     pressAccessKey(window.get(), Qt::Key_R);
     EXPECT_EQ(form().selcount, 0) << "Alt+R presses an enabled Remove";
+    for (const QList<QVariant>& change : focusChanges) {
+        const auto* focused = change.at(1).value<QWidget*>();
+        EXPECT_NE(focused, window->startButton()) << "Start game took the focus as it hid";
+        EXPECT_NE(focused, window->removeButton()) << "Remove took the focus as it was disabled";
+    }
 }
 
 TEST_F(WindowTest, DealFollowsTheMillisecondsThatPassed) {
