@@ -178,8 +178,11 @@ ORCA_43_KEY_NAMES = {"KP_Enter": "Return", "KP_Subtract": "-"}
 class Round:
     """The game with Orca listening: moves, and what Orca says about them."""
 
-    def __init__(self, log, xdotool, table, game, game_output):
+    def __init__(self, log, xdotool, table, game, game_output, command_done):
         self.log = log
+        # The step of Orca's log that ends a command's key press: Orca 43 carries the command
+        # out while it processes the press, Orca 48 a moment later, when it consumes it.
+        self.command_done = command_done
         self.xdotool = xdotool
         self.table = table
         self.game = game
@@ -204,22 +207,23 @@ class Round:
         self.heard(start, title)
         return match
 
-    def key_event(self, action, key):
-        """Sends one key event and waits until Orca has handled it."""
+    def key_event(self, action, key, done="PROCESS"):
+        """Sends one key event and waits until Orca has handled it: the step that ends it."""
         start = self.log.mark()
         subprocess.run([self.xdotool, action, key], check=True)
         kind = "PRESSED" if action == "keydown" else "RELEASED"
         name = "|".join(map(re.escape, {key, ORCA_43_KEY_NAMES.get(key, key)}))
         self.log.wait_for_line(start, f"handling {key} {kind.lower()}",
-                               re.compile(rf"^\^+ PROCESS ATSPI_KEY_{kind}_EVENT: '(?:{name})'"))
+                               re.compile(rf"^\^+ {done} ATSPI_KEY_{kind}_EVENT: '(?:{name})'"))
 
-    def keys(self, *chord):
+    def keys(self, *chord, command=False):
         """Presses the keys of a chord in order and releases them in reverse, one event at a
-        time; returns where the log stood before."""
+        time, an Orca command's keys until the command is done; returns where the log stood
+        before."""
         self.log.wait_until_idle()
         start = self.log.mark()
         for key in chord:
-            self.key_event("keydown", key)
+            self.key_event("keydown", key, self.command_done if command else "PROCESS")
         for key in reversed(chord):
             self.key_event("keyup", key)
         return start
@@ -228,9 +232,9 @@ class Round:
         return self.keys("Alt_L", letter)
 
     def orca_key(self, key):
-        """An Orca command; returns what Orca spoke for it, which is all said by the time
-        Orca has handled the key's release."""
-        return self.log.speech(self.keys(key))
+        """An Orca command; returns what Orca spoke for it, all said by the time the command
+        is done."""
+        return self.log.speech(self.keys(key, command=True))
 
     def press(self, child):
         """Presses a card or the stock over the bus; returns where the log stood before."""
@@ -397,7 +401,8 @@ def start_everything():
     app.set_cache_mask(Atspi.Cache.NONE)
     table = pyatspi.findDescendant(app, lambda a: a is not None and a.name == "Card table")
     check(table is not None, "the card table is on the bus")
-    play = Round(log, xdotool, table, game, game_output)
+    play = Round(log, xdotool, table, game, game_output,
+                 "PROCESS" if ready.group(0) == "Startup complete" else "CONSUME")
     play.heard(start_of_game, "the game starts:")
     return play
 
@@ -511,7 +516,7 @@ def review_the_table(play, stock, turned, returned):
     select(play, [selected], rf"{re.escape(selected)} selected\.")
     beneath = play.waste_top() if selected == top else None
     on_table = collections.Counter(child.name for child in play.cards())
-    check(play.orca_key("KP_Subtract")[:1] == ["Entering flat review."], "flat review starts")
+    play.expect(play.keys("KP_Subtract", command=True), "entering flat review:", r"Entering flat review\.")
     while play.orca_key("KP_Home"):
         pass
     lines = play.orca_key("KP_Up")
@@ -535,7 +540,7 @@ def review_the_table(play, stock, turned, returned):
     if beneath:
         check(f"{beneath}, on the waste pile" in " / ".join(lines),
               f"{beneath}, shown again on the waste pile, is read")
-    check(play.orca_key("KP_Subtract")[:1] == ["Leaving flat review."], "flat review ends")
+    play.expect(play.keys("KP_Subtract", command=True), "leaving flat review:", r"Leaving flat review\.")
     play.expect(play.access_key("r"), "after Alt+R:", rf"{re.escape(selected)} put back\.")
     return 2
 
