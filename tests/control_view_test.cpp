@@ -115,6 +115,19 @@ TEST(Announcement, EveryMoveIsSaidInOneSentence) {
     const std::string last = says([](Form& f) { f.Image2_Click(); });
     EXPECT_TRUE(last.ends_with(". Stock empty. Next round: Alt+N.")) << last;
     EXPECT_EQ(says([](Form& f) { f.mnunew_Click(); }), "New game. Start game: Alt+S.");
+
+    Form game;  // dealt at random: only the turning of the stocks matters
+    game.Form_Load();
+    game.cmdstart_Click();
+    for (int round = 1; round < rounds; ++round) {
+        testing::turnStock(game, stockCount);
+        game.cmdnext_Click();
+    }
+    testing::turnStock(game, stockCount - 1);
+    const FormState beforeTheLastCard = game.state();
+    game.Image2_Click();
+    const std::string gameOver = announcementOf(beforeTheLastCard, game);
+    EXPECT_TRUE(gameOver.ends_with(". Stock empty. Last round, total 0.")) << gameOver;
 }
 
 TEST(Announcement, NamesSayWhereACardLies) {
