@@ -163,9 +163,10 @@ class GameOutput:
     def _read(self, stream):
         for raw in stream:
             line = raw.decode(errors="replace").rstrip("\n")
-            warning = next((w for w in self.WARNINGS if line.startswith(w)), None)
-            if warning:
-                self.counted[self.WARNINGS[warning]] += 1
+            what = next((what for start, what in self.WARNINGS.items()
+                         if line.startswith(start)), None)
+            if what:
+                self.counted[what] += 1
             else:
                 print("game:", line)
 
@@ -174,14 +175,20 @@ class GameOutput:
 # every key by its own name.
 ORCA_43_KEY_NAMES = {"KP_Enter": "Return", "KP_Subtract": "-"}
 
+# How each Orca's log says it is ready, and the step of its log that ends a command's key
+# press. Orca 43 is ready when its start-up is complete, and carries a command out while it
+# processes the press; Orca 48 is ready when it starts listening, and carries a command out a
+# moment later, when it consumes the press.
+COMMAND_DONE_ONCE_READY = {"Startup complete": "PROCESS",
+                           "Starting Atspi main event loop": "CONSUME"}
+ALREADY_RUNNING = "Another screen reader process is already running"
+
 
 class Round:
     """The game with Orca listening: moves, and what Orca says about them."""
 
     def __init__(self, log, xdotool, table, game, game_output, command_done):
         self.log = log
-        # The step of Orca's log that ends a command's key press: Orca 43 carries the command
-        # out while it processes the press, Orca 48 a moment later, when it consumes it.
         self.command_done = command_done
         self.xdotool = xdotool
         self.table = table
@@ -373,11 +380,9 @@ def start_everything():
     screen_reader = start(["script", "-q", "-f", "-c", f"{orca} --debug-file=/dev/tty",
                            "/dev/null"], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
     log = OrcaLog(screen_reader.stdout)
-    # Orca 43 says it is ready when its start-up is complete, Orca 48 when it starts listening.
     ready = log.wait_for_line(0, "being ready", re.compile(
-        "Startup complete|Starting Atspi main event loop"
-        "|Another screen reader process is already running"), START_SECONDS)
-    check(not ready.group(0).startswith("Another"),
+        "|".join(map(re.escape, [*COMMAND_DONE_ONCE_READY, ALREADY_RUNNING]))), START_SECONDS)
+    check(ready.group(0) != ALREADY_RUNNING,
           "another Orca of this user runs, and Orca refuses to start beside it")
 
     # Orca's request to turn accessibility on does not stay with a bus launcher that has no
@@ -402,7 +407,7 @@ def start_everything():
     table = pyatspi.findDescendant(app, lambda a: a is not None and a.name == "Card table")
     check(table is not None, "the card table is on the bus")
     play = Round(log, xdotool, table, game, game_output,
-                 "PROCESS" if ready.group(0) == "Startup complete" else "CONSUME")
+                 COMMAND_DONE_ONCE_READY[ready.group(0)])
     play.heard(start_of_game, "the game starts:")
     return play
 
@@ -516,7 +521,8 @@ def review_the_table(play, stock, turned, returned):
     select(play, [selected], rf"{re.escape(selected)} selected\.")
     beneath = play.waste_top() if selected == top else None
     on_table = collections.Counter(child.name for child in play.cards())
-    play.expect(play.keys("KP_Subtract", command=True), "entering flat review:", r"Entering flat review\.")
+    play.expect(play.keys("KP_Subtract", command=True), "entering flat review:",
+                r"Entering flat review\.")
     while play.orca_key("KP_Home"):
         pass
     lines = play.orca_key("KP_Up")
@@ -540,7 +546,8 @@ def review_the_table(play, stock, turned, returned):
     if beneath:
         check(f"{beneath}, on the waste pile" in " / ".join(lines),
               f"{beneath}, shown again on the waste pile, is read")
-    play.expect(play.keys("KP_Subtract", command=True), "leaving flat review:", r"Leaving flat review\.")
+    play.expect(play.keys("KP_Subtract", command=True), "leaving flat review:",
+                r"Leaving flat review\.")
     play.expect(play.access_key("r"), "after Alt+R:", rf"{re.escape(selected)} put back\.")
     return 2
 
