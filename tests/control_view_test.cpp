@@ -101,8 +101,8 @@ TEST(Announcement, EveryMoveIsSaidInOneSentence) {
     EXPECT_EQ(says([](Form& f) { f.imgcard_Click(13); }),
               "Queen of spades and Ace of spades selected, 13.");
     EXPECT_EQ(says([](Form& f) { f.cmdremove_Click(); }),
-              "Removed Queen of spades and Ace of spades. 8 of spades and 9 of spades face up. "
-              "Round 1: 2 points, total 2.")
+              "Removed Queen of spades and Ace of spades. 8 of spades and 9 of spades face up in "
+              "row 6. Round 1: 2 points, total 2.")
         << "slots 15 and 16 are freed";
     form->imgcard_Click(5);
     form->imgcard_Click(31);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/cards.h"
+#include "model/moves_left.h"
 #include "model/spoken.h"
 #include "model/table.h"
 
@@ -27,15 +28,28 @@ std::string listed(const std::vector<std::string>& names) {
     return text;
 }
 
-// The triangle's cards that a press turned face up, in slot order.
+// The triangle's cards that a press turned face up, row by row from the top: "9 of spades face
+// up in row 6.", "2 of clubs face up in row 5, 8 of hearts in row 6."
 std::string turnedFaceUp(const FormState& before, const FormState& after) {
-    std::vector<std::string> names;
-    for (int slot = 0; slot < slotCount; ++slot) {
-        const auto i = static_cast<std::size_t>(slot);
-        if (before.Image1.at(i).Visible && !after.Image1.at(i).Visible)
-            names.push_back(cardName(after.deck.at(i)));
+    std::string text;
+    for (int row = 0; row < rowCount; ++row) {
+        std::vector<std::string> names;
+        for (int slot = firstSlotOfRow(row); slot < firstSlotOfRow(row + 1); ++slot) {
+            const auto i = static_cast<std::size_t>(slot);
+            if (before.Image1.at(i).Visible && !after.Image1.at(i).Visible)
+                names.push_back(cardName(after.deck.at(i)));
+        }
+        if (names.empty()) continue;
+        text += (text.empty() ? " " : ", ") + listed(names) + (text.empty() ? " face up" : "") +
+                " in row " + std::to_string(row + 1);
     }
-    return names.empty() ? "" : " " + listed(names) + " face up.";
+    return text.empty() ? "" : text + ".";
+}
+
+// Said once, by the move after which the round cannot go on.
+std::string roundOver(const FormState& before, const FormState& after) {
+    if (!movesLeft(before) || movesLeft(after)) return "";
+    return " " + spoken::whatComesNext(after);
 }
 
 std::string wasteTop(const FormState& form) {
@@ -53,17 +67,12 @@ std::string turned(const FormState& before, const FormState& after, int left) {
     if (left > 0) return text + ", " + std::to_string(left) + " left.";
     text += ". Stock empty.";
     if (after.cmdnext.Visible) return text + " Next round: Alt+N.";
+    if (!movesLeft(after)) return text + " " + spoken::whatComesNext(after);
     return text + " Last round, total " + std::to_string(after.totalscore) + ".";
 }
 
 std::string selected(const FormState& before, const FormState& after) {
-    std::string text;
-    if (after.sel2flag == 1) {
-        text = cardName(after.sel1card) + " and " + cardName(after.sel2card) + " selected, " +
-               std::to_string(rankOf(after.sel1card) + rankOf(after.sel2card)) + ".";
-    } else {
-        text = cardName(after.sel1card) + " selected.";
-    }
+    std::string text = spoken::selection(after);
     const Single takenFrom = after.sel2flag == 1 ? after.sel2left : after.sel1left;
     if (onWastePile(takenFrom) && after.wastecount > 0 && before.wastecount != after.wastecount)
         text += " " + wasteTop(after) + " on the waste pile.";
@@ -75,15 +84,16 @@ std::string settled(const FormState& before, const FormState& after) {
     std::string cards = cardName(before.sel1card);
     if (pair) cards += " and " + cardName(before.sel2card);
     if (faceShows(after, before.sel1card)) {
-        if (!pair) return cards + " put back.";
+        if (!pair) return cards + " put back." + roundOver(before, after);
         return cards + " make " +
-               std::to_string(rankOf(before.sel1card) + rankOf(before.sel2card)) + ": put back.";
+               std::to_string(rankOf(before.sel1card) + rankOf(before.sel2card)) +
+               ": put back." + roundOver(before, after);
     }
     const auto round = static_cast<std::size_t>(after.roundno);
     return "Removed " + cards + "." + turnedFaceUp(before, after) + " Round " +
            std::to_string(after.roundno) + ": " +
            spoken::plural(after.roundscore.at(round), "point") + ", total " +
-           std::to_string(after.totalscore) + ".";
+           std::to_string(after.totalscore) + "." + roundOver(before, after);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "model/moves_left.h"
+
 namespace quillane::spoken {
 
 namespace {
@@ -70,6 +72,34 @@ Speech stock(const Form& form, int) {
     const int left = cardsLeftInStock(form);
     return {"Stock, " + (left == 0 ? std::string("empty") : plural(left, "card")),
             plural(left, "card") + " to turn"};
+}
+
+std::string selection(const FormState& form) {
+    if (form.sel2flag == 0) return cardName(form.sel1card) + " selected.";
+    return cardName(form.sel1card) + " and " + cardName(form.sel2card) + " selected, " +
+           std::to_string(rankOf(form.sel1card) + rankOf(form.sel2card)) + ".";
+}
+
+std::string whatComesNext(const FormState& form) {
+    if (form.cmdnext.Visible) return "Next round: Alt+N.";
+    return "Game over, total " + std::to_string(form.totalscore) + ". New game: Alt+F, then G.";
+}
+
+std::string gameState(const FormState& form) {
+    if (form.inShowcase()) return "No game on. Start game: Alt+S.";
+    const auto round = static_cast<std::size_t>(form.roundno);
+    std::string text = "Round " + std::to_string(form.roundno) + " of " + std::to_string(rounds) +
+                       ": " + plural(form.roundscore.at(round), "point") + ", total " +
+                       std::to_string(form.totalscore) + ".";
+    const int left = cardsLeftInStock(form);
+    text += left > 0 ? " " + plural(left, "card") + " to turn." : std::string(" Stock empty.");
+    if (form.stockstarted != 0 && form.wastecount > 0) {
+        text += " " + cardName(form.waste.at(static_cast<std::size_t>(form.wastecount))) +
+                " on the waste pile.";
+    }
+    if (form.selcount > 0) text += " " + selection(form);
+    if (!movesLeft(form)) text += " Nothing left to remove. " + whatComesNext(form);
+    return text;
 }
 
 std::string scoreCell(const Form& form, int row, int column) {

@@ -19,6 +19,15 @@ Speech stock(const Form& form, int);
 // column 0 the row's name, column 1 its points.
 std::string scoreCell(const Form& form, int row, int column);
 
+// What is selected: "4 of spades selected.", "4 of spades and 9 of spades selected, 13.".
+std::string selection(const FormState& form);
+// The whole game as it stands, on demand: the round and its points, the total, the stock, the
+// waste pile's top, the selection, and what comes next once the round cannot go on.
+std::string gameState(const FormState& form);
+// What a player does next once the stock is used up and nothing is left to remove: the next
+// round, or a new game after the last.
+std::string whatComesNext(const FormState& form);
+
 // "3 cards", "1 card".
 std::string plural(int count, std::string_view thing);
 // A push button's caption without its access-key marker.

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: The Quillane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <gtest/gtest.h>
+
+#include "dealt_form.h"
+#include "model/announcement.h"
+#include "model/refusal.h"
+#include "model/spoken.h"
+
+namespace quillane {
+namespace {
+
+using enum ControlKind;
+
+// Bottom row: slots 21..27 hold King of hearts, Queen of spades, Ace of spades, 6 of hearts,
+// 6 of clubs, 5 of hearts, 2 of clubs; the stock starts with the 8 of hearts.
+std::unique_ptr<Form> knownDeal() {
+    return testing::startedForm(
+        {{21, 12}, {22, 24}, {23, 13}, {24, 5}, {25, 31}, {26, 4}, {27, 27}, {28, 7}});
+}
+
+TEST(KeyboardSentences, APressThatDoesNothingSaysWhy) {
+    Form showcase;
+    showcase.Form_Load();
+    EXPECT_EQ(refusalOf(showcase, {imgcard, 12}), "Start game first: Alt+S.");
+    EXPECT_EQ(refusalOf(showcase, {cmdremove, 0}), "Start game first: Alt+S.");
+    EXPECT_EQ(refusalOf(showcase, {cmdnext, 0}), "Start game first: Alt+S.");
+
+    auto form = knownDeal();
+    EXPECT_EQ(refusalOf(*form, {cmdstart, 0}), "A game is on. New game: Alt+F, then G.");
+    EXPECT_EQ(refusalOf(*form, {cmdremove, 0}), "Nothing selected.");
+    EXPECT_EQ(refusalOf(*form, {cmdnext, 0}), "Next round: once the stock is used up.");
+    EXPECT_EQ(refusalOf(*form, {Image1, 3}), "Face down until both cards below it are gone.");
+    form->Image2_Click();
+    form->imgcard_Click(24);
+    EXPECT_EQ(refusalOf(*form, {imgcard, 24}), "Already selected.");
+    EXPECT_EQ(refusalOf(*form, {Image2, 0}), "A card is selected. Remove first: Alt+R.");
+    form->imgcard_Click(13);
+    EXPECT_EQ(refusalOf(*form, {imgcard, 5}), "Two cards are selected. Remove: Alt+R.");
+    form->cmdremove_Click();
+    testing::turnStock(*form, stockCount - 1);
+    EXPECT_EQ(refusalOf(*form, {Image2, 0}), "The stock is empty.");
+    form->roundno = rounds;
+    EXPECT_EQ(refusalOf(*form, {cmdnext, 0}), "This is the last round.");
+}
+
+TEST(KeyboardSentences, TheGameStateOnDemandAndTheEndOfTheGame) {
+    Form showcase;
+    showcase.Form_Load();
+    EXPECT_EQ(spoken::gameState(showcase), "No game on. Start game: Alt+S.");
+    auto form = knownDeal();
+    EXPECT_EQ(spoken::gameState(*form), "Round 1 of 5: 0 points, total 0. 24 cards to turn.");
+    form->Image2_Click();
+    form->imgcard_Click(24);
+    EXPECT_EQ(spoken::gameState(*form),
+              "Round 1 of 5: 0 points, total 0. 23 cards to turn. 8 of hearts on the waste pile. "
+              "Queen of spades selected.");
+
+    // The last round: once nothing is left to remove, the game is over.
+    form->roundno = rounds;
+    form->cmdremove_Click();
+    testing::turnStock(*form, stockCount - 1);
+    // Only the King of hearts is left on the table.
+    for (int card = 0; card < cardCount; ++card) form->imgcard.at(card).Visible = card == 12;
+    for (int slot = 0; slot < slotCount; ++slot) form->Image1.at(slot).Visible = false;
+    form->wastecount = 0;
+    form->imgcard_Click(12);
+    const FormState before = form->state();
+    form->cmdremove_Click();
+    EXPECT_EQ(announcementOf(before, *form),
+              "Removed King of hearts. Round 5: 1 point, total 1. Game over, total 1. New game: "
+              "Alt+F, then G.");
+    EXPECT_EQ(spoken::gameState(*form),
+              "Round 5 of 5: 1 point, total 1. Stock empty. Nothing left to remove. Game over, "
+              "total 1. New game: Alt+F, then G.");
+}
+
+}  // namespace
+}  // namespace quillane
