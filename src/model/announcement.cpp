@@ -86,8 +86,8 @@ std::string settled(const FormState& before, const FormState& after) {
     if (faceShows(after, before.sel1card)) {
         if (!pair) return cards + " put back." + roundOver(before, after);
         return cards + " make " +
-               std::to_string(rankOf(before.sel1card) + rankOf(before.sel2card)) +
-               ": put back." + roundOver(before, after);
+               std::to_string(rankOf(before.sel1card) + rankOf(before.sel2card)) + ": put back." +
+               roundOver(before, after);
     }
     const auto round = static_cast<std::size_t>(after.roundno);
     return "Removed " + cards + "." + turnedFaceUp(before, after) + " Round " +

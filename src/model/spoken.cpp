@@ -4,12 +4,22 @@
 #include "model/spoken.h"
 
 #include <algorithm>
+#include <array>
 
 #include "model/moves_left.h"
 
 namespace quillane::spoken {
 
 namespace {
+
+// "3rd from the left": where a card of the triangle lies in its row, for a player walking the
+// row with the keyboard.
+std::string placeInRow(int slot) {
+    static constexpr std::array<std::string_view, rowCount> ordinals = {"1st", "2nd", "3rd", "4th",
+                                                                        "5th", "6th", "7th"};
+    return std::string(ordinals.at(static_cast<std::size_t>(positionInRow(slot)))) +
+           " from the left";
+}
 
 std::string whereFaceLies(const Form& form, const Image& face) {
     if (form.inShowcase()) return "showcase";
@@ -24,7 +34,7 @@ std::string whereFaceLies(const Form& form, const Image& face) {
             break;
     }
     const int slot = slotAt(face.place());
-    return slot < slotCount ? "face up, " + positionName(slot) : "face up";
+    return slot < slotCount ? "face up, " + placeInRow(slot) : "face up";
 }
 
 }  // namespace
@@ -64,8 +74,7 @@ Speech face(const Form& form, int card) {
 }
 
 Speech faceDown(const Form&, int position) {
-    return {"Face-down card, row " + std::to_string(rowOfSlot(position) + 1),
-            positionName(position)};
+    return {"Face-down card, row " + std::to_string(rowOfSlot(position) + 1), placeInRow(position)};
 }
 
 Speech stock(const Form& form, int) {

@@ -23,9 +23,7 @@ template <typename Each>
 void forEachStop(const TableReading& reading, Each each) {
     for (const Found& found : reading.found) {
         const auto* control = std::get_if<ControlRef>(&found.what);
-        if (control == nullptr) continue;
-        const Drawing drawing = descriptionOf(control->kind).drawingAt(control->index);
-        if (drawing != Drawing::face && drawing != Drawing::back) continue;
+        if (control == nullptr || !cursorStandsOn(*control)) continue;
         const Look& look = reading.views.at(stackingPositionOf(*control)).look;
         each(Stop{*control, {look.rect.Left, look.rect.Top}, found.takesInput});
     }
@@ -57,7 +55,8 @@ std::optional<Stop> stepToRow(const TableReading& reading, Place from, bool up) 
     const auto nearer = [&](const Stop& stop, const Stop& best) {
         if (stop.place.Top != best.place.Top)
             return up ? stop.place.Top > best.place.Top : stop.place.Top < best.place.Top;
-        if (across(stop, from) != across(best, from)) return across(stop, from) < across(best, from);
+        if (across(stop, from) != across(best, from))
+            return across(stop, from) < across(best, from);
         return up ? stop.place.Left < best.place.Left : stop.place.Left > best.place.Left;
     };
     return bestStop(reading, beyond, nearer);
@@ -78,6 +77,11 @@ std::optional<Stop> stepAlongRow(const TableReading& reading, Place from, Cursor
 }
 
 }  // namespace
+
+bool cursorStandsOn(ControlRef control) {
+    const Drawing drawing = descriptionOf(control.kind).drawingAt(control.index);
+    return drawing == Drawing::face || drawing == Drawing::back;
+}
 
 Place cursorStep(const TableReading& reading, Place from, CursorMove move) {
     const bool vertical = move == CursorMove::up || move == CursorMove::down;

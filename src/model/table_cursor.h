@@ -18,6 +18,9 @@ namespace quillane {
 // cursor is a place rather than a card: it stays on the waste pile while its top changes.
 enum class CursorMove { left, right, up, down, rowStart, rowEnd };
 
+// Whether the cursor may stand on this control, while it is on the table.
+bool cursorStandsOn(ControlRef control);
+
 // Where the cursor goes from `from`: along a row to the nearest place that holds a card, or to
 // the nearest such place of the nearest row above or below that holds any. Going up it prefers
 // the left of two places equally near, going down the right, so that Up and Down undo each

@@ -18,6 +18,8 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* button = qobject_cast<GraphicalButton*>(object)) return new ButtonAccessible(button);
     if (auto* notice = qobject_cast<Notice*>(object))
         return new QAccessibleWidget(notice, QAccessible::Notification);
+    if (auto* board = qobject_cast<NoticeBoard*>(object))
+        return new QAccessibleWidget(board, QAccessible::StatusBar);
     return nullptr;
 }
 

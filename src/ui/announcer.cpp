@@ -8,26 +8,25 @@
 namespace quillane::ui {
 
 // Qt 6.8 has an announcement event, which newer screen readers speak. Qt 6.4 has none and no
-// live regions; what Orca 43 speaks by itself is an object of the Notification role that
-// becomes showing, and it asks for the name afresh, which the name's change event tells its
-// cache to forget. So one notice, renamed and said to be shown again, says every sentence with
-// two events, and no widget is made or destroyed for it.
+// live regions; what Orca 43 speaks by itself is an object of the Notification role that is
+// said to become showing, and it asks for the name afresh, which the name's change event tells
+// its cache to forget. The notices stay hidden, so that a review of the window never reads old
+// sentences, and no widget is made or destroyed for a sentence.
 void Announcer::announce(const QString& sentence) {
     if (sentence.isEmpty() || !QAccessible::isActive()) return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(window_, sentence);
     QAccessible::updateAccessibility(&event);
 #else
-    if (notice_) {
-        notice_->setAccessibleName(sentence);
-        QAccessibleEvent shown(notice_, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
-        return;
+    if (!board_) {
+        board_ = new NoticeBoard(window_);
+        for (Notice*& notice : notices_) notice = new Notice(board_);
     }
-    notice_ = new Notice(window_);
-    notice_->setGeometry(0, 0, 1, 1);
-    notice_->setAccessibleName(sentence);
-    notice_->show();
+    Notice* notice = notices_.at(next_);
+    next_ = (next_ + 1) % noticeCount;
+    notice->setAccessibleName(sentence);
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 #endif
 }
 

@@ -4,6 +4,7 @@
 #include "ui/control_accessible.h"
 
 #include "model/stacking.h"
+#include "model/table_cursor.h"
 #include "ui/qt_convert.h"
 #include "ui/table_accessible.h"
 #include "ui/table_view.h"
@@ -36,10 +37,10 @@ void* ControlChild::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QString ControlChild::text(QAccessible::Text kind) const {
-    const Found* found = foundIn(table_->told(), control_);
-    if (found == nullptr) return {};
-    if (kind == QAccessible::Name) return toQString(found->speech.name);
-    if (kind == QAccessible::Description) return toQString(found->speech.description);
+    const Speech* speech = table_->speechOf(control_);
+    if (speech == nullptr) return {};
+    if (kind == QAccessible::Name) return toQString(speech->name);
+    if (kind == QAccessible::Description) return toQString(speech->description);
     return {};
 }
 
@@ -51,10 +52,14 @@ QAccessible::Role ControlChild::role() const {
     return view().look.drawing == Drawing::label ? QAccessible::StaticText : QAccessible::Graphic;
 }
 
-// Every child is on the table, the empty stock included, which is not painted.
+// A child on the table shows, the empty stock included, which is not painted; one that left is
+// kept until it comes back.
 QAccessible::State ControlChild::state() const {
     QAccessible::State state;
     state.disabled = view().hasHandler && !view().takesInput;
+    state.invisible = foundIn(table_->told(), control_) == nullptr;
+    state.focusable = !state.invisible && cursorStandsOn(control_);
+    state.focused = table_->hasFocusOn(control_);
     return state;
 }
 

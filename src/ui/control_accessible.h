@@ -38,8 +38,8 @@ class VirtualChild : public QAccessibleInterface {
 
 // A face, a back, the stock, or a label. Pictures read as images; a face or the stock also
 // offers Press, which does what a click does, and reads as disabled while a click would do
-// nothing. It says what the table's reading says of it: a card that leaves the table and comes
-// back is a new child, so a screen reader never holds on to what it learnt of the old one.
+// nothing. It says what the table's reading says of it; a card that leaves the table is hidden
+// until it comes back, and the table tells a screen reader what changed about it meanwhile.
 class ControlChild final : public VirtualChild, public QAccessibleActionInterface {
   public:
     ControlChild(const TableAccessible* table, ControlRef control);

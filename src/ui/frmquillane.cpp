@@ -15,6 +15,8 @@
 #include "model/announcement.h"
 #include "model/control_kinds.h"
 #include "model/input_routes.h"
+#include "model/refusal.h"
+#include "model/spoken.h"
 #include "ui/accessible_factory.h"
 #include "ui/fonts.h"
 #include "ui/graphical_button.h"
@@ -52,6 +54,12 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
     table_->setFocusPolicy(Qt::TabFocus);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(table_, &TableView::pressed, this, &frmquillane::route);
+    connect(table_, &TableView::cursorMoved, this, [this] {
+        tellScreenReader();
+        announceCursor(table_);
+    });
+    connect(table_, &TableView::stateAsked, this, [this] { say(spoken::gameState(form_)); });
+    connect(table_, &TableView::accessKeyUnused, this, &frmquillane::refuseAccessKey);
 
     for (const KindDescription& kind : controlKinds) {
         const ControlRef control{kind.kind, 0};
@@ -84,6 +92,8 @@ QPushButton* frmquillane::makeButton(ControlKind kind) {
     button->setGeometry(toQRect(look.rect));
     button->setFont(fontFor(layout::defaultFont));
     connect(button, &QPushButton::clicked, this, [this, kind] { route({kind, 0}); });
+    connect(button, &GraphicalButton::accessKeyTaken, table_,
+            [this, kind] { table_->accessKeyTaken(descriptionOf(kind).accessKey); });
     return button;
 }
 
@@ -98,20 +108,36 @@ void frmquillane::centreOnScreen() {
 // Then the widgets catch up with the form. A listening screen reader hears what changed once
 // the new frame is painted: the update the table asked for is posted at low priority, and
 // so is the telling, after it. It hears before any later input is handled.
-void frmquillane::route(ControlRef control) {
+void frmquillane::route(ControlRef control, PressedBy by) {
     tellScreenReader();
     form_.deliverDueTicks();
     // Only a listening screen reader needs the form as it was, to hear what the move did.
     const bool listening = QAccessible::isActive();
     const FormState before = listening ? form_.state() : FormState();
-    if (!dispatch(form_, control)) return;
-    mirror();
-    keepFocusOnWhatShows();
+    const bool handled = dispatch(form_, control);
+    if (handled) {
+        mirror();
+        keepFocusOnWhatShows();
+    }
     if (listening) {
-        untold_ = announcementOf(before, form_);
-        QCoreApplication::postEvent(this, new QEvent(tellScreenReaderEvent), Qt::LowEventPriority);
+        std::string sentence = handled ? announcementOf(before, form_) : std::string();
+        if (sentence.empty() && by == PressedBy::keyboard) sentence = refusalOf(form_, control);
+        say(std::move(sentence));
     }
     if (form_.programEnded) close();
+}
+
+void frmquillane::refuseAccessKey(char key) {
+    const auto control = accessKeyTarget(key);
+    if (!control || viewOf(form_, *control).takesInput || !QAccessible::isActive()) return;
+    tellScreenReader();
+    say(std::string(refusalOf(form_, *control)));
+}
+
+void frmquillane::say(std::string sentence) {
+    if (sentence.empty() || !QAccessible::isActive()) return;
+    untold_ = std::move(sentence);
+    QCoreApplication::postEvent(this, new QEvent(tellScreenReaderEvent), Qt::LowEventPriority);
 }
 
 bool frmquillane::event(QEvent* event) {

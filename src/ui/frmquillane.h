@@ -12,13 +12,12 @@
 #include "model/control_ref.h"
 #include "model/form.h"
 #include "ui/announcer.h"
+#include "ui/table_view.h"
 
 class QAction;
 class QPushButton;
 
 namespace quillane::ui {
-
-class TableView;
 
 // The game window. It owns the form, sends every click, access key, menu choice and press of
 // assistive technology through the one routing table to the form's handlers, and after each
@@ -47,9 +46,14 @@ class frmquillane : public QMainWindow {
 
   private:
     QPushButton* makeButton(ControlKind kind);
-    // Delivers the ticks due, then the input to the control, if it takes input now.
-    void route(ControlRef control);
+    // Delivers the ticks due, then the input to the control, if it takes input now. A key
+    // that did nothing says why to a listening screen reader.
+    void route(ControlRef control, PressedBy by = PressedBy::pointer);
     void mirror();
+    // An access key whose button is hidden or disabled.
+    void refuseAccessKey(char key);
+    // Has a listening screen reader told this, after what it has yet to hear.
+    void say(std::string sentence);
 
     // Focus on a control that hid goes where a screen reader can say something true.
     void keepFocusOnWhatShows();

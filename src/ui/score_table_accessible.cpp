@@ -150,9 +150,8 @@ void* ScoreTable::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QString ScoreTable::text(QAccessible::Text kind) const {
-    const Found* found = foundIn(table_->told(), ScoreTableRef{});
-    return kind == QAccessible::Name && found != nullptr ? toQString(found->speech.name)
-                                                         : QString();
+    const Speech* speech = table_->speechOf(ScoreTableRef{});
+    return kind == QAccessible::Name && speech != nullptr ? toQString(speech->name) : QString();
 }
 
 QRect ScoreTable::rect() const {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/control_kinds.h"
+#include "model/spoken.h"
 #include "ui/control_accessible.h"
 #include "ui/graphical_button.h"
 #include "ui/qt_convert.h"
@@ -35,6 +36,13 @@ void send(TableAccessible::EventSink sink, QAccessibleInterface* interface,
     sink(&event);
 }
 
+void sendInputChanged(TableAccessible::EventSink sink, QAccessibleInterface* interface) {
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(interface, changed);
+    sink(&event);
+}
+
 }  // namespace
 
 TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QAccessible::Pane) {
@@ -42,10 +50,11 @@ TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QA
     speakTable(table->form(), told_);
     toldRevision_ = table->revision();
     listChildren();
+    rememberTold();
 }
 
 TableAccessible::~TableAccessible() {
-    for (const auto& [key, id] : made_) QAccessible::deleteAccessibleInterface(id);
+    for (const auto& [key, made] : made_) QAccessible::deleteAccessibleInterface(made.id);
 }
 
 TableView* TableAccessible::table() const {
@@ -62,8 +71,28 @@ QRect TableAccessible::screenRect(layout::Rect rect) const {
     return {table()->mapToGlobal(local.topLeft()), local.size()};
 }
 
+// The description is the whole game's state, as the state key says it.
 QString TableAccessible::text(QAccessible::Text kind) const {
-    return kind == QAccessible::Name ? QStringLiteral("Card table") : QAccessibleWidget::text(kind);
+    if (kind == QAccessible::Name) return QStringLiteral("Card table");
+    if (kind == QAccessible::Description) return toQString(spoken::gameState(table()->form()));
+    return QAccessibleWidget::text(kind);
+}
+
+bool TableAccessible::hasFocusOn(Readable what) const {
+    const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+    return cursor && Readable(*cursor) == what;
+}
+
+const Speech* TableAccessible::speechOf(Readable what) const {
+    if (const Found* found = foundIn(told(), what)) return &found->speech;
+    const auto made = made_.find(keyOf(what));
+    return made != made_.end() && made->second.told ? &made->second.told->speech : nullptr;
+}
+
+QAccessibleInterface* TableAccessible::focusChild() const {
+    catchUpUnheard();
+    const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+    return cursor && foundIn(told_, *cursor) != nullptr ? interfaceOf(*cursor) : nullptr;
 }
 
 int TableAccessible::childCount() const {
@@ -120,16 +149,12 @@ QAccessibleInterface* TableAccessible::interfaceOf(Readable what) const {
             child = new ScoreTable(self);
         }
         // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-        made = made_.emplace(keyOf(what), QAccessible::registerAccessibleInterface(child)).first;
+        made = made_
+                   .emplace(keyOf(what),
+                            Made{QAccessible::registerAccessibleInterface(child), std::nullopt})
+                   .first;
     }
-    return QAccessible::accessibleInterface(made->second);
-}
-
-void TableAccessible::forget(Readable what) const {
-    const auto made = made_.find(keyOf(what));
-    if (made == made_.end()) return;
-    QAccessible::deleteAccessibleInterface(made->second);
-    made_.erase(made);
+    return QAccessible::accessibleInterface(made->second.id);
 }
 
 void TableAccessible::listChildren() const {
@@ -137,6 +162,12 @@ void TableAccessible::listChildren() const {
     for (const Found& found : told_.found) {
         // A push button is found before its widget is made, while the window is being built.
         if (QAccessibleInterface* child = interfaceOf(found.what)) children_.push_back(child);
+    }
+}
+
+void TableAccessible::rememberTold() const {
+    for (const Found& found : told_.found) {
+        if (!isButton(found.what)) made_.at(keyOf(found.what)).told = found;
     }
 }
 
@@ -149,65 +180,99 @@ void TableAccessible::catchUpUnheard() const {
 }
 
 // Qt 6.4's AT-SPI bridge (AtSpiAdaptor::notify) turns ObjectCreated and ObjectDestroyed into
-// object:children-changed:add and :remove on the parent, which it finds through the child: a
-// child that leaves is told of while it is still one, and forgotten after. Its ObjectReorder
-// sends a ChildrenChanged signal of signature siis(so), which libatspi drops as invalid.
+// object:children-changed:add and :remove on the parent, which it finds through the child, and
+// ObjectShow and ObjectHide into object:state-changed:showing. Its ObjectReorder sends a
+// ChildrenChanged signal of signature siis(so), which libatspi drops as invalid.
 void TableAccessible::catchUp(EventSink sink) const {
     // Whatever is asked while the changes are told is answered from the reading being told.
     toldRevision_ = table()->revision();
     next_ = table()->reading();
     speakTable(table()->form(), next_);
     const std::vector<ReadingChange> changes = changesBetween(told_, next_);
-    using Kind = ReadingChange::Kind;
-    for (const ReadingChange& change : changes) {
-        if (change.kind != Kind::left) continue;
-        QAccessibleInterface* leaving = interfaceOf(change.what);
-        if (sink != nullptr && leaving != nullptr)
-            send(sink, leaving, QAccessible::ObjectDestroyed);
-        forget(change.what);
-    }
     std::swap(told_, next_);
     listChildren();
-    if (sink == nullptr) return;
+    if (sink != nullptr) {
+        for (const ReadingChange& change : changes) tellChange(sink, change);
+        const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+        if (cursor != toldFocus_) tellFocusOn(sink, cursor);
+    }
+    rememberTold();
+}
 
-    for (const ReadingChange& change : changes) {
-        QAccessibleInterface* interface = interfaceOf(change.what);
-        if (interface == nullptr) continue;
-        switch (change.kind) {
-            case Kind::left:
-                break;
-            case Kind::joined:
-                send(sink, interface, QAccessible::ObjectCreated);
-                break;
-            case Kind::renamed:
-                send(sink, interface, QAccessible::NameChanged);
-                break;
-            case Kind::redescribed:
-                send(sink, interface, QAccessible::DescriptionChanged);
-                break;
-            case Kind::inputChanged:
-                if (!isButton(change.what)) {
-                    QAccessible::State changed;
-                    changed.disabled = true;
-                    QAccessibleStateChangeEvent event(interface, changed);
-                    sink(&event);
-                }
-                break;
-            case Kind::scoreCellRenamed:
-                send(sink,
-                     interface->tableInterface()->cellAt(change.cell / scoreColumns,
-                                                         change.cell % scoreColumns),
-                     QAccessible::NameChanged);
-                break;
-        }
+void TableAccessible::tellChange(EventSink sink, const ReadingChange& change) const {
+    using Kind = ReadingChange::Kind;
+    QAccessibleInterface* interface = interfaceOf(change.what);
+    if (interface == nullptr) return;
+    // The push buttons are widgets, whose interfaces are Qt's and tell of their own states.
+    const bool button = isButton(change.what);
+    switch (change.kind) {
+        case Kind::left:
+            if (!button) send(sink, interface, QAccessible::ObjectHide);
+            send(sink, interface, QAccessible::ObjectDestroyed);
+            break;
+        case Kind::joined:
+            send(sink, interface, QAccessible::ObjectCreated);
+            if (!button) {
+                send(sink, interface, QAccessible::ObjectShow);
+                tellDifferences(sink, *foundIn(told_, change.what));
+            }
+            break;
+        case Kind::renamed:
+            send(sink, interface, QAccessible::NameChanged);
+            break;
+        case Kind::redescribed:
+            send(sink, interface, QAccessible::DescriptionChanged);
+            break;
+        case Kind::inputChanged:
+            if (!button) sendInputChanged(sink, interface);
+            break;
+        case Kind::scoreCellRenamed:
+            send(sink,
+                 interface->tableInterface()->cellAt(change.cell / scoreColumns,
+                                                     change.cell % scoreColumns),
+                 QAccessible::NameChanged);
+            break;
     }
 }
 
+// A child that comes back may have changed while it was away.
+void TableAccessible::tellDifferences(EventSink sink, const Found& now) const {
+    const std::optional<Found>& was = made_.at(keyOf(now.what)).told;
+    if (!was) return;
+    QAccessibleInterface* interface = interfaceOf(now.what);
+    if (was->speech.name != now.speech.name) send(sink, interface, QAccessible::NameChanged);
+    if (was->speech.description != now.speech.description)
+        send(sink, interface, QAccessible::DescriptionChanged);
+    if (was->takesInput != now.takesInput) sendInputChanged(sink, interface);
+}
+
+void TableAccessible::tellFocusOn(EventSink sink, std::optional<ControlRef> cursor) const {
+    toldFocus_ = cursor;
+    if (!cursor || foundIn(told_, *cursor) == nullptr) return;
+    send(sink, interfaceOf(*cursor), QAccessible::Focus);
+}
+
+void TableAccessible::tellFocus(EventSink sink) {
+    catchUpUnheard();
+    tellFocusOn(sink, table()->hasFocus() ? table()->underCursor() : std::nullopt);
+}
+
+namespace {
+
+TableAccessible* listenedTo(TableView* table) {
+    if (!QAccessible::isActive()) return nullptr;
+    return dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(table));
+}
+
+}  // namespace
+
 void announceChanges(TableView* table) {
-    if (auto* accessible =
-            dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(table))) {
-        accessible->tell(&QAccessible::updateAccessibility);
-    }
+    if (auto* accessible = listenedTo(table)) accessible->tell(&QAccessible::updateAccessibility);
+}
+
+void announceCursor(TableView* table) {
+    if (auto* accessible = listenedTo(table))
+        accessible->tellFocus(&QAccessible::updateAccessibility);
 }
 
 }  // namespace quillane::ui

@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -18,11 +19,16 @@ class TableView;
 // What a screen reader finds on the table: every painted control that shows and is read on its
 // own, as a child of its own (a face reads as its card, "Queen of spades, row 7"; a back as a
 // face-down card; the stock counts its cards), the score table, and the push buttons, in the
-// reading order of the table's reading. Nothing here changes what is painted.
+// reading order of the table's reading. Nothing here changes what is painted. While the table
+// has the focus, the card or stock under the keyboard's cursor is its focused child.
 //
 // It shows the table as it last told a screen reader of it: the window tells it after every
 // handler that a listening screen reader should hear of. While nobody listens, it catches up
 // with the table by itself whenever it is asked.
+//
+// A child that leaves the table is kept, said to be hidden, and is the same child when it comes
+// back: a screen reader keeps every object it has heard of until the program ends, so a new
+// child for every card that comes back would have its memory grow for as long as the game runs.
 class TableAccessible : public QAccessibleWidget {
   public:
     explicit TableAccessible(TableView* table);
@@ -32,6 +38,7 @@ class TableAccessible : public QAccessibleWidget {
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text kind) const override;
 
     TableView* table() const;
@@ -40,28 +47,50 @@ class TableAccessible : public QAccessibleWidget {
     // A rectangle of the table on the screen.
     QRect screenRect(layout::Rect rect) const;
 
+    // Whether this child is the one under the keyboard's cursor while the table has the focus.
+    bool hasFocusOn(Readable what) const;
+    // What a screen reader is told of a child: as it is now, or as it was last told while it is
+    // away from the table, so that a question about it that comes late is answered.
+    const Speech* speechOf(Readable what) const;
+
     // Sends `sink` an event for everything that changed since the table was last told of: a
-    // child that left (then forgotten) or joined (always a new one), a name, a description,
-    // whether it takes input, a score cell's name.
+    // child that left or joined, a name, a description, whether it takes input, a score cell's
+    // name; then the focus, if the cursor now stands on another child.
     using EventSink = void (*)(QAccessibleEvent* event);
     void tell(EventSink sink);
+    // Sends `sink` the focus on the child under the cursor.
+    void tellFocus(EventSink sink);
 
   private:
     void catchUp(EventSink sink) const;
     void catchUpUnheard() const;
     void listChildren() const;
+    // Keeps what a screen reader may have learnt of each child, for when it has left.
+    void rememberTold() const;
     QAccessibleInterface* interfaceOf(Readable what) const;
-    void forget(Readable what) const;
+    void tellChange(EventSink sink, const ReadingChange& change) const;
+    // Tells what changed about a child since it was last told of, if it has been told of.
+    void tellDifferences(EventSink sink, const Found& now) const;
+    void tellFocusOn(EventSink sink, std::optional<ControlRef> cursor) const;
 
-    // The interfaces of the children this one made itself, by what they show.
-    mutable std::map<std::pair<int, int>, QAccessible::Id> made_;
+    // The interfaces of the children this one made itself, by what they show, with what a
+    // screen reader was last told of each.
+    struct Made {
+        QAccessible::Id id = 0;
+        std::optional<Found> told;
+    };
+    mutable std::map<std::pair<int, int>, Made> made_;
     mutable std::vector<QAccessibleInterface*> children_;
     mutable TableReading told_;
     mutable TableReading next_;
     mutable unsigned toldRevision_ = 0;
+    mutable std::optional<ControlRef> toldFocus_;
 };
 
-// Tells a listening screen reader what changed on the table since it was last told.
+// Tells a listening screen reader what changed on the table since it was last told, and where
+// the cursor stands if that changed.
 void announceChanges(TableView* table);
+// Tells a listening screen reader that the cursor stands on another card.
+void announceCursor(TableView* table);
 
 }  // namespace quillane::ui

@@ -3,16 +3,54 @@
 
 #include "ui/table_view.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
+#include "model/stacking.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
 
 namespace quillane::ui {
+
+namespace {
+
+struct CursorKey {
+    int key;
+    CursorMove move;
+};
+constexpr std::array cursorKeys = {
+    CursorKey{Qt::Key_Left, CursorMove::left},     CursorKey{Qt::Key_Right, CursorMove::right},
+    CursorKey{Qt::Key_Up, CursorMove::up},         CursorKey{Qt::Key_Down, CursorMove::down},
+    CursorKey{Qt::Key_Home, CursorMove::rowStart}, CursorKey{Qt::Key_End, CursorMove::rowEnd},
+};
+constexpr std::array pressKeys = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+// Says the whole game's state: S, for the state and the score.
+constexpr int stateKey = Qt::Key_S;
+
+// The cursor's ring: dark outside, light inside, so that it shows on the green table, on a
+// white face and on a black back alike; a pixel of table between it and the card.
+constexpr int ringGap = 1;
+constexpr int ringDark = 1;
+constexpr int ringLight = 2;
+const QColor ringDarkColour(0, 0, 0);
+const QColor ringLightColour(255, 255, 255);
+
+// Fills the frame of the given width just inside `outer`.
+void fillFrame(QPainter& painter, const QRect& outer, int width, const QColor& colour) {
+    painter.fillRect(outer.left(), outer.top(), outer.width(), width, colour);
+    painter.fillRect(outer.left(), outer.bottom() - width + 1, outer.width(), width, colour);
+    painter.fillRect(outer.left(), outer.top(), width, outer.height(), colour);
+    painter.fillRect(outer.right() - width + 1, outer.top(), width, outer.height(), colour);
+}
+
+}  // namespace
 
 TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
@@ -21,6 +59,16 @@ TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_
     picturesAheadTimer_.setSingleShot(true);
     picturesAheadTimer_.setInterval(0);
     connect(&picturesAheadTimer_, &QTimer::timeout, this, &TableView::drawPicturesAhead);
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool TableView::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress;
+    if ((key || event->type() == QEvent::MouseButtonPress) && keysInUse_ != key) {
+        keysInUse_ = key;
+        update(cursorRing());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // At a fractional scale a control's edges fall inside device pixels, which its picture paints
@@ -33,9 +81,12 @@ QRect TableView::repaintArea(const Look& look) const {
 }
 
 void TableView::refresh() {
+    const QRect ringBefore = cursorRing();
     std::swap(previous_, reading_);
     readTable(form_, reading_);
     ++revision_;
+    cursor_ = cursorAfterMove(form_, reading_, cursor_);
+    if (cursorRing() != ringBefore) update(ringBefore | cursorRing());
     // Clipping every picture against a region of many pieces costs more than painting the
     // area around them once, and so does working out such a region.
     constexpr int mostPieces = 8;
@@ -81,12 +132,83 @@ void TableView::paintEvent(QPaintEvent* event) {
     if (!std::exchange(picturesAhead_, true)) picturesAheadTimer_.start();
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(layout::tableColour));
+    // The ring is painted just over its card, so that the cards above it cover it as they
+    // cover the card.
+    const auto cursor = ringShows() ? underCursor() : std::nullopt;
+    const std::size_t ringAt = cursor ? stackingPositionOf(*cursor) : reading_.views.size();
     // The window refreshes after every handler, so the last reading is the form's.
     for (std::size_t i = reading_.views.size(); i-- > 0;) {
         const Look& look = reading_.views.at(i).look;
         if (look.visible && event->region().intersects(toQRect(look.rect)))
             paintControl(painter, look, reading_.captions.at(i));
+        if (i == ringAt) {
+            fillFrame(painter, cursorRing(), ringDark, ringDarkColour);
+            fillFrame(painter, cursorRing().adjusted(ringDark, ringDark, -ringDark, -ringDark),
+                      ringLight, ringLightColour);
+        }
     }
+}
+
+std::optional<ControlRef> TableView::underCursor() const {
+    return cursor_ ? quillane::underCursor(reading_, *cursor_) : std::nullopt;
+}
+
+QRect TableView::cursorRing() const {
+    const auto cursor = underCursor();
+    if (!cursor) return {};
+    constexpr int outset = ringGap + ringDark + ringLight;
+    const Look& look = reading_.views.at(stackingPositionOf(*cursor)).look;
+    return toQRect(look.rect).adjusted(-outset, -outset, outset, outset);
+}
+
+void TableView::moveCursor(CursorMove move) {
+    if (!cursor_) return;
+    const Place to = cursorStep(reading_, *cursor_, move);
+    if (to == *cursor_) return;
+    update(cursorRing());
+    cursor_ = to;
+    update(cursorRing());
+    emit cursorMoved();
+}
+
+void TableView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::AltModifier && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const auto letter = static_cast<char>('A' + (key - Qt::Key_A));
+        if (std::exchange(accessKeyTaken_, std::nullopt) != letter) emit accessKeyUnused(letter);
+        return;
+    }
+    // Where the key press that a button took is not handed on, the next key ends the wait.
+    accessKeyTaken_.reset();
+    if (modifiers != Qt::NoModifier) return QWidget::keyPressEvent(event);
+    if (key == stateKey) {
+        emit stateAsked();
+        return;
+    }
+    // The buttons' own keys reach here from a button that did not take them.
+    if (!hasFocus()) return QWidget::keyPressEvent(event);
+    for (const CursorKey& each : cursorKeys) {
+        if (each.key == key) return moveCursor(each.move);
+    }
+    if (std::find(pressKeys.begin(), pressKeys.end(), key) != pressKeys.end()) {
+        if (const auto control = underCursor()) press(*control, PressedBy::keyboard);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The ring shows only while the keys move it. Screen readers hear of the cursor once the
+// toolkit has told them of the table itself.
+void TableView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update(cursorRing());
+    QMetaObject::invokeMethod(this, &TableView::cursorMoved, Qt::QueuedConnection);
+}
+
+void TableView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update(cursorRing());
 }
 
 void TableView::paintControl(QPainter& painter, const Look& look, const std::string& caption) {
@@ -122,8 +244,8 @@ void TableView::paintControl(QPainter& painter, const Look& look, const std::str
     }
 }
 
-void TableView::press(ControlRef control) {
-    emit pressed(control);
+void TableView::press(ControlRef control, PressedBy by) {
+    emit pressed(control, by);
 }
 
 void TableView::mousePressEvent(QMouseEvent* event) {

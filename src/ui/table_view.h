@@ -8,15 +8,24 @@
 #include <optional>
 
 #include "model/form.h"
+#include "model/table_cursor.h"
 #include "model/table_reading.h"
 #include "ui/picture_cache.h"
 
 namespace quillane::ui {
 
+// How a press reached the table: a click, or a press by assistive technology, stays silent when
+// it does nothing; a key says why.
+enum class PressedBy { pointer, keyboard };
+
 // The green table with every control of the window but the push buttons: pictures, labels
 // and lines are painted here in stacking order, and a click goes to the topmost control under
 // the mouse that catches clicks. Whether it reaches a handler is for the routing to decide.
 // Both read the table as the last refresh found it, and so does the accessibility layer.
+//
+// While it has the keyboard focus, a cursor stands on one of its cards or the stock, drawn as
+// a ring once the player uses the keys: the arrow keys, Home and End move it, and Space or
+// Enter press what lies under it. A player who only uses the mouse never sees it.
 class TableView : public QWidget {
     Q_OBJECT
 
@@ -26,23 +35,40 @@ class TableView : public QWidget {
     // The control a click at this point of the widget would reach, if any.
     std::optional<ControlRef> controlAt(QPointF point) const;
     const Form& form() const { return form_; }
-    // Reads the table afresh, and schedules a repaint of just the places where a control
-    // changed since the last reading.
+    // Reads the table afresh, settles the cursor, and schedules a repaint of just the places
+    // where a control changed since the last reading.
     void refresh();
     const TableReading& reading() const { return reading_; }
     // Counts the refreshes: what is worked out from a reading holds until the next one.
     unsigned revision() const { return revision_; }
     // Acts on a control as a completed click on it does; assistive technology presses here.
-    void press(ControlRef control);
+    void press(ControlRef control, PressedBy by = PressedBy::pointer);
+    // What the keyboard's cursor stands on, whether or not the table has the focus.
+    std::optional<ControlRef> underCursor() const;
+    // A button took its access key. With a screen reader listening, Qt 6.4 hands the key press
+    // on to the focus all the same, once the screen reader has let it pass, after the button
+    // has acted; that press is no access key left unused.
+    void accessKeyTaken(char key) { accessKeyTaken_ = key; }
 
   signals:
     // Named in full, so that string-based connections and signal spies match the type.
-    void pressed(quillane::ControlRef control);
+    void pressed(quillane::ControlRef control, quillane::ui::PressedBy by);
+    // The cursor went to another card, or the table took the focus.
+    void cursorMoved();
+    // A key asked for the whole game's state.
+    void stateAsked();
+    // An access key that no button took, while this widget or one of its buttons had the focus.
+    void accessKeyUnused(char key);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Watches the player's input everywhere, for whether the keys are in use.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void paintControl(QPainter& painter, const Look& look, const std::string& caption);
@@ -53,6 +79,10 @@ class TableView : public QWidget {
     QColor labelText(const Look& look) const;
     // The area a control's look covers on the screen, whole device pixels included.
     QRect repaintArea(const Look& look) const;
+    // The ring around the card or stock under the cursor, and the area it covers.
+    QRect cursorRing() const;
+    bool ringShows() const { return keysInUse_ && hasFocus(); }
+    void moveCursor(CursorMove move);
 
     const Form& form_;
     // The table as the last refresh read it, and as the one before; the two swap places.
@@ -63,6 +93,10 @@ class TableView : public QWidget {
     QTimer picturesAheadTimer_;
     std::optional<ControlRef> pressed_;
     unsigned revision_ = 0;
+    std::optional<Place> cursor_;
+    std::optional<char> accessKeyTaken_;
+    // The player's last input was a key, rather than the mouse.
+    bool keysInUse_ = false;
 };
 
 }  // namespace quillane::ui
