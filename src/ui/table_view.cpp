@@ -34,13 +34,11 @@ constexpr std::array pressKeys = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
 // Says the whole game's state: S, for the state and the score.
 constexpr int stateKey = Qt::Key_S;
 
-// The cursor's ring: dark outside, light inside, so that it shows on the green table, on a
-// white face and on a black back alike; a pixel of table between it and the card.
+// The cursor's ring: the table's blue, which stands out against the green table, a white face
+// and a black back alike, with a pixel of table between it and the card.
 constexpr int ringGap = 1;
-constexpr int ringDark = 1;
-constexpr int ringLight = 2;
-const QColor ringDarkColour(0, 0, 0);
-const QColor ringLightColour(255, 255, 255);
+constexpr int ringWidth = 3;
+const QColor ringColour = toQColor(layout::blue);
 
 // Fills the frame of the given width just inside `outer`.
 void fillFrame(QPainter& painter, const QRect& outer, int width, const QColor& colour) {
@@ -141,11 +139,7 @@ void TableView::paintEvent(QPaintEvent* event) {
         const Look& look = reading_.views.at(i).look;
         if (look.visible && event->region().intersects(toQRect(look.rect)))
             paintControl(painter, look, reading_.captions.at(i));
-        if (i == ringAt) {
-            fillFrame(painter, cursorRing(), ringDark, ringDarkColour);
-            fillFrame(painter, cursorRing().adjusted(ringDark, ringDark, -ringDark, -ringDark),
-                      ringLight, ringLightColour);
-        }
+        if (i == ringAt) fillFrame(painter, cursorRing(), ringWidth, ringColour);
     }
 }
 
@@ -156,7 +150,7 @@ std::optional<ControlRef> TableView::underCursor() const {
 QRect TableView::cursorRing() const {
     const auto cursor = underCursor();
     if (!cursor) return {};
-    constexpr int outset = ringGap + ringDark + ringLight;
+    constexpr int outset = ringGap + ringWidth;
     const Look& look = reading_.views.at(stackingPositionOf(*cursor)).look;
     return toQRect(look.rect).adjusted(-outset, -outset, outset, outset);
 }
