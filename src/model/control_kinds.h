@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -222,5 +223,21 @@ inline constexpr const auto& controlKinds = kinds::all;
 constexpr const KindDescription& descriptionOf(ControlKind kind) {
     return controlKinds.at(static_cast<std::size_t>(kind));
 }
+
+constexpr bool isPushButton(const KindDescription& kind) {
+    return kind.drawing == Drawing::button;
+}
+inline constexpr auto pushButtonCount =
+    static_cast<std::size_t>(std::ranges::count_if(controlKinds, isPushButton));
+
+// The push buttons, widgets of their own that lie above everything painted on the table.
+inline constexpr std::array<ControlRef, pushButtonCount> pushButtons = [] {
+    std::array<ControlRef, pushButtonCount> buttons{};
+    std::size_t next = 0;
+    for (const KindDescription& kind : controlKinds) {
+        if (isPushButton(kind)) buttons.at(next++) = {kind.kind, 0};
+    }
+    return buttons;
+}();
 
 }  // namespace quillane

@@ -53,11 +53,11 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(table_, &TableView::pressed, this, &frmquillane::route);
 
+    for (const ControlRef& button : pushButtons)
+        buttons_.emplace_back(button.kind, makeButton(button.kind));
     for (const KindDescription& kind : controlKinds) {
-        const ControlRef control{kind.kind, 0};
-        if (kind.drawing == Drawing::button)
-            buttons_.emplace_back(kind.kind, makeButton(kind.kind));
         if (kind.drawing != Drawing::menuItem) continue;
+        const ControlRef control{kind.kind, 0};
         QAction* action = mnufile->addAction(toQString(captionOf(form_, control)));
         connect(action, &QAction::triggered, this, [this, control] { route(control); });
         menuItems_.emplace_back(kind.kind, action);

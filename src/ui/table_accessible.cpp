@@ -26,7 +26,7 @@ std::pair<int, int> keyOf(Readable what) {
 // The push buttons are widgets, whose interfaces are Qt's and tell of their own states.
 bool isButton(Readable what) {
     const auto* control = std::get_if<ControlRef>(&what);
-    return control != nullptr && descriptionOf(control->kind).drawing == Drawing::button;
+    return control != nullptr && isPushButton(descriptionOf(control->kind));
 }
 
 void send(TableAccessible::EventSink sink, QAccessibleInterface* interface,
