@@ -6,7 +6,6 @@
 #include "dealt_form.h"
 #include "model/announcement.h"
 #include "model/control_view.h"
-#include "model/input_routes.h"
 #include "model/spoken.h"
 #include "model/table_reading.h"
 
@@ -14,6 +13,13 @@ namespace quillane {
 namespace {
 
 using testing::startedForm;
+
+// The topmost control painted on the table under a point in twips, as the window finds it.
+std::optional<ControlRef> tableControlAt(const Form& form, Single x, Single y) {
+    TableReading reading;
+    readTable(form, reading);
+    return controlAt(reading, x, y);
+}
 
 // The middle of a control, in twips.
 std::pair<Single, Single> middleOf(const Form& form, ControlRef control) {

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -78,9 +77,5 @@ inline std::ostream& operator<<(std::ostream& out, ControlRef control) {
 constexpr bool catchesClickAt(const ControlView& view, Single x, Single y) {
     return view.catchesClicks && view.look.rect.contains(x, y);
 }
-
-// The topmost control painted on the table that a click at this point in twips stops at. Push
-// buttons lie above all of these and are not included.
-std::optional<ControlRef> tableControlAt(const Form& form, Single x, Single y);
 
 }  // namespace quillane

@@ -13,20 +13,4 @@ bool dispatch(Form& form, ControlRef control) {
     return true;
 }
 
-std::optional<ControlRef> accessKeyTarget(char key) {
-    for (const KindDescription& kind : controlKinds) {
-        if (kind.accessKey != 0 && kind.accessKey == key) return ControlRef{kind.kind, 0};
-    }
-    return std::nullopt;
-}
-
-std::optional<ControlRef> clickTarget(const Form& form, Single x, Single y) {
-    for (const KindDescription& kind : controlKinds) {
-        if (kind.drawing != Drawing::button) continue;
-        const ControlRef control{kind.kind, 0};
-        if (catchesClickAt(viewOf(form, control), x, y)) return control;
-    }
-    return tableControlAt(form, x, y);
-}
-
 }  // namespace quillane
