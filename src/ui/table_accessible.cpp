@@ -90,8 +90,7 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
     if (auto* button = qobject_cast<GraphicalButton*>(table()->childAt(local))) {
         return interfaceOf(ControlRef{button->kind(), 0});
     }
-    const auto control = controlAt(told_, static_cast<Single>(local.x() * twipsPerPixel),
-                                   static_cast<Single>(local.y() * twipsPerPixel));
+    const auto control = controlAt(told_, twips(local.x()), twips(local.y()));
     if (!control) return nullptr;
     const Readable what =
         told_.views.at(stackingPositionOf(*control)).reading == Reading::inScoreTable
