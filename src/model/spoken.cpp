@@ -7,26 +7,6 @@
 
 namespace quillane::spoken {
 
-namespace {
-
-std::string whereFaceLies(const Form& form, const Image& face) {
-    if (form.inShowcase()) return "showcase";
-    switch (placeByLeft(face.Left)) {
-        case Whereabouts::onWastePile:
-            return "top of the waste pile, " + plural(form.wastecount, "card");
-        case Whereabouts::inSelectionSlot1:
-            return "selected first";
-        case Whereabouts::inSelectionSlot2:
-            return "selected second";
-        case Whereabouts::elsewhere:
-            break;
-    }
-    const int slot = slotAt(face.place());
-    return slot < slotCount ? "face up, " + positionName(slot) : "face up";
-}
-
-}  // namespace
-
 std::string plural(int count, std::string_view thing) {
     return std::to_string(count) + " " + std::string(thing) + (count == 1 ? "" : "s");
 }
@@ -45,20 +25,27 @@ int cardsLeftInStock(const FormState& form) {
     return left;
 }
 
-// Names are what a reader that reads names alone says: which card, and where it lies.
+// The name says which card and where it lies, for a reader that reads names alone; the
+// description says where more fully.
 Speech face(const Form& form, int card) {
     const Image& image = form.imgcard.at(static_cast<std::size_t>(card));
-    std::string name = cardName(card);
-    if (!form.inShowcase()) {
-        if (onWastePile(image.Left)) {
-            name += ", on the waste pile";
-        } else if (inSelection(image.Left)) {
-            name += ", selected";
-        } else if (const int slot = slotAt(image.place()); slot < slotCount) {
-            name += ", row " + std::to_string(rowOfSlot(slot) + 1);
-        }
+    const std::string name = cardName(card);
+    if (form.inShowcase()) return {name, "showcase"};
+    switch (placeByLeft(image.Left)) {
+        case Whereabouts::onWastePile:
+            return {name + ", on the waste pile",
+                    "top of the waste pile, " + plural(form.wastecount, "card")};
+        case Whereabouts::inSelectionSlot1:
+            return {name + ", selected", "selected first"};
+        case Whereabouts::inSelectionSlot2:
+            return {name + ", selected", "selected second"};
+        case Whereabouts::elsewhere:
+            break;
     }
-    return {name, whereFaceLies(form, image)};
+    const int slot = slotAt(image.place());
+    if (slot == slotCount) return {name, "face up"};
+    return {name + ", row " + std::to_string(rowOfSlot(slot) + 1),
+            "face up, " + positionName(slot)};
 }
 
 Speech faceDown(const Form&, int position) {
