@@ -58,8 +58,9 @@ ControlView viewOf(const Form& form, ControlRef control);
 // for pictures and lines. It lives as long as the form is not changed.
 std::string_view captionOf(const Form& form, ControlRef control);
 
-// What a screen reader says of a control: "Queen of spades" / "top of the waste pile, 5 cards";
-// "Face-down card" / "slot 15".
+// What a screen reader says of a control, its name and its description: "Queen of spades, row 6"
+// / "face up, slot 15"; "8 of hearts, on the waste pile" / "top of the waste pile, 5 cards";
+// "Face-down card, row 6" / "slot 15".
 struct Speech {
     std::string name;
     std::string description;
