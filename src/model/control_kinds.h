@@ -31,7 +31,9 @@ constexpr char accessKeyOf(std::string_view caption) {
 using Handler = void (*)(Form& form, int index) noexcept;
 
 // Everything that makes a kind of control what it is. Adding a control to the window takes its
-// design in the layout, its field in the form, and one of these.
+// design in the layout, its field in the form (and its handler, if it takes input), its entry in
+// ControlKind at its place in the stacking order, one of these at the same place, and its line
+// in docs/glossary.md.
 struct KindDescription {
     ControlKind kind = ControlKind::Lblver;
     std::string_view name{};
