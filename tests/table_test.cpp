@@ -89,7 +89,7 @@ TEST(Layout, ScoreTableBottomRuleRunsPastTheRightRule) {
     EXPECT_EQ(layout::Line1(0).Y1, 2880);
     EXPECT_EQ(layout::Line1(6).Y1, 4320);
     EXPECT_EQ(layout::Line1(10).X1, 11280);
-    EXPECT_EQ(layout::lblscore(6).rect.Top, 4320);
+    EXPECT_EQ(layout::lblscore.at(6).rect.Top, 4320);
 }
 
 TEST(Layout, TitleRunsPastTheClientArea) {
