@@ -12,10 +12,25 @@
 #include "dealt_form.h"
 #include "model/control_view.h"
 #include "model/input_routes.h"
+#include "model/stacking.h"
 
 namespace quillane::testing {
 
 namespace {
+
+// What a click at a point in twips of the client area reaches, as the window finds it: a push
+// button lies above the table, and on the table the topmost control that stops clicks there.
+// It may not take input now. Each view is looked at only as far as the click goes, rather than
+// reading the whole table as the window does once per event, which keeps the many games quick.
+std::optional<ControlRef> clickTarget(const Form& form, Single x, Single y) {
+    for (const ControlRef& button : pushButtons) {
+        if (catchesClickAt(viewOf(form, button), x, y)) return button;
+    }
+    for (const ControlRef& control : stackingOrder) {
+        if (catchesClickAt(viewOf(form, control), x, y)) return control;
+    }
+    return std::nullopt;
+}
 
 bool inRound(const Form& form) {
     return !form.inShowcase();

@@ -56,7 +56,9 @@ class EventSource {
     EventMix mix_;
 };
 
-// Delivers the event through the window's routing table, as the window does.
+// Delivers the event as the window does: a click to the control under it (the push buttons lie
+// above the table), an access key to its button, a menu choice to its item, each through the
+// routing table; ticks to the timer's handler.
 void deliver(Form& form, const Event& event);
 
 // Checks every rule that must hold between events, reading the table from the pictures.

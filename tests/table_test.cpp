@@ -10,28 +10,18 @@
 #include "model/layout.h"
 #include "model/stacking.h"
 #include "model/table.h"
+#include "written_triangle.h"
 
 namespace quillane {
 namespace {
 
-// The triangle as a table of rows: Top, and the Lefts from position 0.
-struct Row {
-    Single top;
-    std::vector<Single> lefts;
-};
-const std::vector<Row> triangle = {
-    {120, {3720}},
-    {600, {3120, 4320}},
-    {1080, {2520, 3720, 4920}},
-    {1560, {1920, 3120, 4320, 5520}},
-    {2040, {1320, 2520, 3720, 4920, 6120}},
-    {2520, {720, 1920, 3120, 4320, 5520, 6720}},
-    {3000, {120, 1320, 2520, 3720, 4920, 6120, 7320}},
-};
+using testing::writtenCovering;
+using testing::WrittenRow;
+using testing::writtenTriangle;
 
 TEST(Table, SlotPlacesFollowTheRowTable) {
     int slot = 0;
-    for (const Row& row : triangle) {
+    for (const WrittenRow& row : writtenTriangle) {
         for (Single left : row.lefts) {
             SCOPED_TRACE(positionName(slot));
             EXPECT_EQ(slotPlace(slot), (Place{left, row.top}));
@@ -42,10 +32,6 @@ TEST(Table, SlotPlacesFollowTheRowTable) {
 }
 
 TEST(Table, CoveringFollowsTheWrittenTable) {
-    const std::vector<Covering> written = {
-        {1, 2},   {3, 4},   {4, 5},   {6, 7},   {7, 8},   {8, 9},   {10, 11},
-        {11, 12}, {12, 13}, {13, 14}, {15, 16}, {16, 17}, {17, 18}, {18, 19},
-        {19, 20}, {21, 22}, {22, 23}, {23, 24}, {24, 25}, {25, 26}, {26, 27}};
     for (int slot = 0; slot < slotCount; ++slot) {
         SCOPED_TRACE(positionName(slot));
         const auto covering = coveringOf(slot);
@@ -54,8 +40,8 @@ TEST(Table, CoveringFollowsTheWrittenTable) {
             continue;
         }
         ASSERT_TRUE(covering.has_value());
-        EXPECT_EQ(covering->first, written.at(static_cast<std::size_t>(slot)).first);
-        EXPECT_EQ(covering->second, written.at(static_cast<std::size_t>(slot)).second);
+        EXPECT_EQ(covering->first, writtenCovering.at(static_cast<std::size_t>(slot)).first);
+        EXPECT_EQ(covering->second, writtenCovering.at(static_cast<std::size_t>(slot)).second);
         // The covering cards are the neighbours below, overlapping the slot from left and right.
         EXPECT_EQ(slotPlace(covering->first).Left, slotPlace(slot).Left - rowIndent);
         EXPECT_EQ(slotPlace(covering->second).Left, slotPlace(slot).Left + rowIndent);
@@ -103,7 +89,7 @@ TEST(Layout, ScoreTableBottomRuleRunsPastTheRightRule) {
     EXPECT_EQ(layout::Line1(0).Y1, 2880);
     EXPECT_EQ(layout::Line1(6).Y1, 4320);
     EXPECT_EQ(layout::Line1(10).X1, 11280);
-    EXPECT_EQ(layout::lblscore(6).rect.Top, 4320);
+    EXPECT_EQ(layout::lblscore.at(6).rect.Top, 4320);
 }
 
 TEST(Layout, TitleRunsPastTheClientArea) {

@@ -5,12 +5,16 @@
 
 #include "dealt_form.h"
 #include "play/uncover_table.h"
+#include "written_triangle.h"
 
 namespace quillane {
 namespace {
 
 using testing::faceAt;
 using testing::startedForm;
+using testing::writtenCovering;
+using testing::WrittenRow;
+using testing::writtenTriangle;
 
 bool faceUp(const Form& form, int slot) {
     return !form.Image1.at(static_cast<std::size_t>(slot)).Visible && faceAt(form, slot).Visible &&
@@ -26,17 +30,22 @@ void removeKing(Form& form, int king) {
     ASSERT_FALSE(testing::faceOf(form, king).Visible) << cardName(king);
 }
 
-TEST(UncoverTable, FollowsTheCoveringRelation) {
-    ASSERT_EQ(uncoverTable.size(), 21U);
-    for (std::size_t i = 0; i < uncoverTable.size(); ++i) {
-        const UncoverRow& row = uncoverTable[i];
-        SCOPED_TRACE(positionName(row.slot));
-        EXPECT_EQ(row.slot, static_cast<int>(i));
-        EXPECT_EQ(row.row, rowOfSlot(row.slot));
-        EXPECT_EQ(row.firstChild, coveringOf(row.slot)->first);
-        EXPECT_EQ(row.secondChild, coveringOf(row.slot)->second);
-        EXPECT_EQ(row.place, slotPlace(row.slot));
-        EXPECT_EQ(row.childBacksTested, row.row <= 4);
+TEST(UncoverTable, FollowsTheWrittenTriangle) {
+    ASSERT_EQ(uncoverTable.size(), writtenCovering.size());
+    std::size_t slot = 0;
+    for (const WrittenRow& row : writtenTriangle) {
+        for (Single left : row.lefts) {
+            if (slot == uncoverTable.size()) return;  // the bottom row covers nothing
+            SCOPED_TRACE(positionName(static_cast<int>(slot)));
+            const UncoverRow& entry = uncoverTable.at(slot);
+            EXPECT_EQ(entry.slot, static_cast<int>(slot));
+            EXPECT_EQ(entry.firstChild, writtenCovering.at(slot).first);
+            EXPECT_EQ(entry.secondChild, writtenCovering.at(slot).second);
+            EXPECT_EQ(entry.place, (Place{left, row.top}));
+            // Slots 15 to 20 are covered by the bottom row, whose backs the first stock click hid.
+            EXPECT_EQ(entry.childBacksTested, slot <= 14);
+            ++slot;
+        }
     }
 }
 

@@ -45,7 +45,7 @@ class WindowRandomPlay : public ::testing::Test {
                 window->newGameAction()->trigger();
                 break;
             case Event::Kind::exit:
-                window->exitAction()->trigger();
+                window->menuItem(ControlKind::mnuexit)->trigger();
                 break;
             case Event::Kind::ticks:
                 now += std::chrono::milliseconds(event.count);

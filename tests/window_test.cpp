@@ -24,7 +24,7 @@ TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenu) {
     EXPECT_EQ(window->removeButton()->geometry(), QRect(568, 312, 169, 25));
     EXPECT_EQ(window->startButton()->text(), "&Start game");
     EXPECT_EQ(window->newGameAction()->text(), "New &Game");
-    EXPECT_EQ(window->exitAction()->text(), "&Exit");
+    EXPECT_EQ(window->menuItem(ControlKind::mnuexit)->text(), "&Exit");
 }
 
 TEST_F(WindowTest, ButtonsFollowTheFormAtCreation) {
@@ -151,7 +151,7 @@ TEST_F(WindowTest, NewGameAndExitFromTheMenu) {
     QTest::mouseClick(window->startButton(), Qt::LeftButton);
     clickControl({ControlKind::Image2, 0});
     clickControl({ControlKind::imgcard, form().deck[22]});
-    window->exitAction()->trigger();
+    window->menuItem(ControlKind::mnuexit)->trigger();
     EXPECT_TRUE(form().programEnded);
     EXPECT_FALSE(window->isVisible()) << "the window closes, which ends the program";
 }

@@ -12,11 +12,6 @@ namespace quillane::autoplay {
 
 namespace {
 
-bool inSelection(const Image& face) {
-    return placeByLeft(face.Left) == Whereabouts::inSelectionSlot1 ||
-           placeByLeft(face.Left) == Whereabouts::inSelectionSlot2;
-}
-
 bool takesInput(const Form& form, ControlRef control) {
     return viewOf(form, control).takesInput;
 }
@@ -27,7 +22,8 @@ std::vector<int> selectableCards(const Form& form) {
     std::vector<int> cards;
     for (int card = 0; card < cardCount; ++card) {
         const Image& face = form.imgcard.at(static_cast<std::size_t>(card));
-        if (face.Visible && !inSelection(face) && takesInput(form, {ControlKind::imgcard, card}))
+        if (face.Visible && !inSelection(face.Left) &&
+            takesInput(form, {ControlKind::imgcard, card}))
             cards.push_back(card);
     }
     return cards;

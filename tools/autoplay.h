@@ -10,10 +10,10 @@
 
 namespace quillane::autoplay {
 
-// A simple player for tests, benchmarks and snapshots: it looks only at what the window shows
-// (the controls that take input) and picks the next one to click: a lone King, or a pair
-// adding up to thirteen, taken and removed; otherwise the stock; otherwise the next round.
-// nullopt when nothing is left to do (game over).
+// A simple player for tests, benchmarks and snapshots: among the controls that take input it
+// picks the next one to click, reading what is already selected from the game's variables: a
+// lone King, or a pair adding up to thirteen, taken and removed; otherwise the stock; otherwise
+// the next round. nullopt when nothing is left to do (game over).
 std::optional<ControlRef> nextMove(const Form& form);
 
 // Clicks the control through the routing table, as the window does.

@@ -4,13 +4,10 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <string_view>
-#include <tuple>
 #include <type_traits>
-#include <utility>
 
 #include "model/control_view.h"
 #include "model/form.h"
@@ -32,7 +29,7 @@ const auto& stateAt(const ControlStates& controls, int index) {
 }
 
 template <auto design>
-constexpr auto designAt(int index) {
+constexpr decltype(auto) designAt(int index) {
     if constexpr (std::is_invocable_v<decltype(design), int>) {
         return design(index);
     } else if constexpr (requires { design->size(); }) {
@@ -41,26 +38,6 @@ constexpr auto designAt(int index) {
         return *design;
     }
 }
-
-// A single control counts 1, a control array its size.
-template <auto field>
-constexpr int countOf() {
-    using State = std::remove_cvref_t<decltype(std::declval<const ControlStates&>().*field)>;
-    if constexpr (requires { std::tuple_size<State>::value; }) {
-        return static_cast<int>(std::tuple_size_v<State>);
-    } else {
-        return 1;
-    }
-}
-
-// Every design of a kind, made once, so that a look can point at its control's.
-template <auto field, auto design>
-inline constexpr auto designs = [] {
-    std::array<decltype(designAt<design>(0)), countOf<field>()> all{};
-    for (int i = 0; i < countOf<field>(); ++i)
-        all.at(static_cast<std::size_t>(i)) = designAt<design>(i);
-    return all;
-}();
 
 constexpr layout::Size pictureSize(Drawing drawing) {
     switch (drawing) {
@@ -98,8 +75,7 @@ ControlView picture(const ControlStates& controls, int index, Drawing drawing) {
 
 template <auto field, auto design>
 ControlView label(const ControlStates& controls, int index, Drawing drawing) {
-    const layout::LabelDesign& labelDesign =
-        designs<field, design>.at(static_cast<std::size_t>(index));
+    const layout::LabelDesign& labelDesign = designAt<design>(index);
     ControlView view;
     view.look = {stateAt<field>(controls, index).Visible,
                  labelDesign.rect,
@@ -125,8 +101,7 @@ ControlView line(const ControlStates& controls, int index, Drawing drawing) {
 template <auto field, auto design>
 ControlView button(const ControlStates& controls, int index, Drawing drawing) {
     const Button& button = stateAt<field>(controls, index);
-    const layout::ButtonDesign& buttonDesign =
-        designs<field, design>.at(static_cast<std::size_t>(index));
+    const layout::ButtonDesign& buttonDesign = designAt<design>(index);
     ControlView view;
     view.look = {button.Visible, buttonDesign.rect, drawing, 0, nullptr, &buttonDesign};
     view.enabled = button.Enabled;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -30,7 +31,9 @@ constexpr char accessKeyOf(std::string_view caption) {
 using Handler = void (*)(Form& form, int index) noexcept;
 
 // Everything that makes a kind of control what it is. Adding a control to the window takes its
-// design in the layout, its field in the form, and one of these.
+// design in the layout, its field in the form (and its handler, if it takes input), its entry in
+// ControlKind at its place in the stacking order, one of these at the same place, and its line
+// in docs/glossary.md.
 struct KindDescription {
     ControlKind kind = ControlKind::Lblver;
     std::string_view name{};
@@ -222,5 +225,21 @@ inline constexpr const auto& controlKinds = kinds::all;
 constexpr const KindDescription& descriptionOf(ControlKind kind) {
     return controlKinds.at(static_cast<std::size_t>(kind));
 }
+
+constexpr bool isPushButton(const KindDescription& kind) {
+    return kind.drawing == Drawing::button;
+}
+inline constexpr auto pushButtonCount =
+    static_cast<std::size_t>(std::ranges::count_if(controlKinds, isPushButton));
+
+// The push buttons, widgets of their own that lie above everything painted on the table.
+inline constexpr std::array<ControlRef, pushButtonCount> pushButtons = [] {
+    std::array<ControlRef, pushButtonCount> buttons{};
+    std::size_t next = 0;
+    for (const KindDescription& kind : controlKinds) {
+        if (isPushButton(kind)) buttons.at(next++) = {kind.kind, 0};
+    }
+    return buttons;
+}();
 
 }  // namespace quillane

@@ -5,7 +5,6 @@
 
 #include "model/control_kinds.h"
 #include "model/spoken.h"
-#include "model/stacking.h"
 
 namespace quillane {
 
@@ -46,13 +45,6 @@ std::string controlName(ControlRef control) {
     std::string name(kind.name);
     if (kind.indexed()) name += "(" + std::to_string(control.index) + ")";
     return name;
-}
-
-std::optional<ControlRef> tableControlAt(const Form& form, Single x, Single y) {
-    for (const ControlRef& control : stackingOrder) {
-        if (catchesClickAt(viewOf(form, control), x, y)) return control;
-    }
-    return std::nullopt;
 }
 
 }  // namespace quillane

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -59,8 +58,9 @@ ControlView viewOf(const Form& form, ControlRef control);
 // for pictures and lines. It lives as long as the form is not changed.
 std::string_view captionOf(const Form& form, ControlRef control);
 
-// What a screen reader says of a control: "Queen of spades" / "top of the waste pile, 5 cards";
-// "Face-down card" / "slot 15".
+// What a screen reader says of a control, its name and its description: "Queen of spades, row 6"
+// / "face up, slot 15"; "8 of hearts, on the waste pile" / "top of the waste pile, 5 cards";
+// "Face-down card, row 6" / "slot 15".
 struct Speech {
     std::string name;
     std::string description;
@@ -78,9 +78,5 @@ inline std::ostream& operator<<(std::ostream& out, ControlRef control) {
 constexpr bool catchesClickAt(const ControlView& view, Single x, Single y) {
     return view.catchesClicks && view.look.rect.contains(x, y);
 }
-
-// The topmost control painted on the table that a click at this point in twips stops at. Push
-// buttons lie above all of these and are not included.
-std::optional<ControlRef> tableControlAt(const Form& form, Single x, Single y);
 
 }  // namespace quillane

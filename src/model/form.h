@@ -19,23 +19,24 @@ namespace quillane {
 
 inline constexpr int rounds = 5;
 
-// The game variables, as plain data that compares whole.
+// The game variables, as plain data that compares whole. They keep the window's own names;
+// docs/glossary.md says what each holds in the game's words.
 struct GameVariables {
-    std::array<Integer, cardCount + 1> deck{};  // deck(52) exists and is never used
-    Integer cardno = 0;  // loop counter of several handlers, the deal's candidate, the timer's draw
+    std::array<Integer, cardCount + 1> deck{};
+    Integer cardno = 0;
     Single rndcard = 0;
     Integer dealtcount = 0;
     Integer dealtcount2 = 0;
     Integer scanpos = 0;
     Integer duplicate = 0;
     Integer roundno = 0;
-    std::array<Integer, rounds + 1> roundscore{};  // rounds 1..5; entry 0 unused
+    std::array<Integer, rounds + 1> roundscore{};
     Integer totalscore = 0;
     Integer removedflag = 0;
     Integer stockstarted = 0;
     Integer turnedflag = 0;
     Integer stockpos = 0;
-    std::array<Integer, stockCount + 1> waste{};  // waste(1) bottom .. waste(wastecount) top
+    std::array<Integer, stockCount + 1> waste{};
     Integer wastecount = 0;
     Integer selcount = 0;
     Integer sel2flag = 0;
@@ -49,7 +50,8 @@ struct GameVariables {
     friend bool operator==(const GameVariables&, const GameVariables&) = default;
 };
 
-// The state of every control of the window.
+// The state of every control of the window, by the control's name; docs/glossary.md says what
+// each control is in the game's words.
 struct ControlStates {
     std::array<Image, cardCount> imgcard{};
     std::array<Image, faceDownPictureCount> Image1{};

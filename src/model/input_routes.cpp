@@ -14,19 +14,10 @@ bool dispatch(Form& form, ControlRef control) {
 }
 
 std::optional<ControlRef> accessKeyTarget(char key) {
-    for (const KindDescription& kind : controlKinds) {
-        if (kind.accessKey != 0 && kind.accessKey == key) return ControlRef{kind.kind, 0};
+    for (const ControlRef& button : pushButtons) {
+        if (descriptionOf(button.kind).accessKey == key) return button;
     }
     return std::nullopt;
-}
-
-std::optional<ControlRef> clickTarget(const Form& form, Single x, Single y) {
-    for (const KindDescription& kind : controlKinds) {
-        if (kind.drawing != Drawing::button) continue;
-        const ControlRef control{kind.kind, 0};
-        if (catchesClickAt(viewOf(form, control), x, y)) return control;
-    }
-    return tableControlAt(form, x, y);
 }
 
 }  // namespace quillane

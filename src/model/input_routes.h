@@ -16,10 +16,7 @@ namespace quillane {
 // Runs the control's handler if the control takes input now; returns whether it ran.
 bool dispatch(Form& form, ControlRef control);
 
-// What an input reaches, if anything: the button whose access key was pressed, or the control
-// under a click at a point in twips of the client area (the push buttons lie above everything
-// painted on the table). Either may be a control that cannot take input now.
+// The push button whose access key this is, shown or not, enabled or not.
 std::optional<ControlRef> accessKeyTarget(char key);
-std::optional<ControlRef> clickTarget(const Form& form, Single x, Single y);
 
 }  // namespace quillane

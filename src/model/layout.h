@@ -130,20 +130,21 @@ inline constexpr std::array<std::string_view, scoreRows> scoreNameCaptions = {
     "Round number", "1", "2", "3", "4", "5", "Total"};
 inline constexpr std::string_view scoreHeading = "Score";
 inline constexpr std::string_view zeroScore = "0";
-constexpr LabelDesign lblscoreots(int row) {
-    return {{scoreNameLeft, scoreRowTop(row), scoreLabelSize.Width, scoreLabelSize.Height},
-            row == totalRow ? green : cyan,
+// A column of the score table, its total in green.
+constexpr std::array<LabelDesign, scoreRows> scoreColumn(Single left, Rgb text) {
+    std::array<LabelDesign, scoreRows> column{};
+    for (int row = 0; row < scoreRows; ++row) {
+        column.at(static_cast<std::size_t>(row)) = {
+            {left, scoreRowTop(row), scoreLabelSize.Width, scoreLabelSize.Height},
+            row == totalRow ? green : text,
             black,
             defaultFont,
             true};
+    }
+    return column;
 }
-constexpr LabelDesign lblscore(int row) {
-    return {{scoreValueLeft, scoreRowTop(row), scoreLabelSize.Width, scoreLabelSize.Height},
-            row == totalRow ? green : yellow,
-            black,
-            defaultFont,
-            true};
-}
+inline constexpr std::array<LabelDesign, scoreRows> lblscoreots = scoreColumn(scoreNameLeft, cyan);
+inline constexpr std::array<LabelDesign, scoreRows> lblscore = scoreColumn(scoreValueLeft, yellow);
 
 // Lines are one pixel wide, from (X1, Y1) to (X2, Y2). The grid of the score table is light
 // grey; the selection frame takes the system's window-text colour.

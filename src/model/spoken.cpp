@@ -12,6 +12,11 @@ namespace quillane::spoken {
 
 namespace {
 
+// "row 7", counted from the top.
+std::string rowName(int slot) {
+    return "row " + std::to_string(rowOfSlot(slot) + 1);
+}
+
 // "3rd from the left": where a card of the triangle lies in its row, for a player walking the
 // row with the keyboard.
 std::string placeInRow(int slot) {
@@ -19,22 +24,6 @@ std::string placeInRow(int slot) {
                                                                         "5th", "6th", "7th"};
     return std::string(ordinals.at(static_cast<std::size_t>(positionInRow(slot)))) +
            " from the left";
-}
-
-std::string whereFaceLies(const Form& form, const Image& face) {
-    if (form.inShowcase()) return "showcase";
-    switch (placeByLeft(face.Left)) {
-        case Whereabouts::onWastePile:
-            return "top of the waste pile, " + plural(form.wastecount, "card");
-        case Whereabouts::inSelectionSlot1:
-            return "selected first";
-        case Whereabouts::inSelectionSlot2:
-            return "selected second";
-        case Whereabouts::elsewhere:
-            break;
-    }
-    const int slot = slotAt(face.place());
-    return slot < slotCount ? "face up, " + placeInRow(slot) : "face up";
 }
 
 }  // namespace
@@ -57,24 +46,30 @@ int cardsLeftInStock(const FormState& form) {
     return left;
 }
 
-// Names are what a reader that reads names alone says: which card, and where it lies.
+// The name says which card and where it lies, for a reader that reads names alone; the
+// description says where more fully.
 Speech face(const Form& form, int card) {
     const Image& image = form.imgcard.at(static_cast<std::size_t>(card));
-    std::string name = cardName(card);
-    if (!form.inShowcase()) {
-        if (onWastePile(image.Left)) {
-            name += ", on the waste pile";
-        } else if (inSelection(image.Left)) {
-            name += ", selected";
-        } else if (const int slot = slotAt(image.place()); slot < slotCount) {
-            name += ", row " + std::to_string(rowOfSlot(slot) + 1);
-        }
+    const std::string name = cardName(card);
+    if (form.inShowcase()) return {name, "showcase"};
+    switch (placeByLeft(image.Left)) {
+        case Whereabouts::onWastePile:
+            return {name + ", on the waste pile",
+                    "top of the waste pile, " + plural(form.wastecount, "card")};
+        case Whereabouts::inSelectionSlot1:
+            return {name + ", selected", "selected first"};
+        case Whereabouts::inSelectionSlot2:
+            return {name + ", selected", "selected second"};
+        case Whereabouts::elsewhere:
+            break;
     }
-    return {name, whereFaceLies(form, image)};
+    const int slot = slotAt(image.place());
+    if (slot == slotCount) return {name, "face up"};
+    return {name + ", " + rowName(slot), "face up, " + placeInRow(slot)};
 }
 
 Speech faceDown(const Form&, int position) {
-    return {"Face-down card, row " + std::to_string(rowOfSlot(position) + 1), placeInRow(position)};
+    return {"Face-down card, " + rowName(position), placeInRow(position)};
 }
 
 Speech stock(const Form& form, int) {

@@ -13,15 +13,8 @@ namespace quillane {
 
 namespace {
 
-constexpr std::size_t countButtons() {
-    std::size_t count = 0;
-    for (const KindDescription& kind : controlKinds) {
-        if (kind.drawing == Drawing::button) ++count;
-    }
-    return count;
-}
 // Every painted control, every push button and the score table could show at once.
-constexpr std::size_t mostFound = paintedControlCount + countButtons() + 1;
+constexpr std::size_t mostFound = paintedControlCount + pushButtons.size() + 1;
 
 // Where a thing comes in reading order: by its part of the window, then from the top of the
 // table down and from left to right, as a player looks at it; then, for things that lie in the
@@ -72,9 +65,7 @@ void readFound(const Form& form, TableReading& reading) {
     if (reading.scoreTableShown) {
         add(Reading::inScoreTable, reading.scoreTableRect, 0, ScoreTableRef{}, false);
     }
-    for (const KindDescription& kind : controlKinds) {
-        if (kind.drawing != Drawing::button) continue;
-        const ControlRef button{kind.kind, 0};
+    for (const ControlRef& button : pushButtons) {
         const ControlView view = viewOf(form, button);
         if (view.look.visible) add(view.reading, view.look.rect, 0, button, view.takesInput);
     }

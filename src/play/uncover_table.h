@@ -13,7 +13,6 @@ namespace quillane {
 // to 4: the children of row 5 are the bottom row, whose backs the first stock click hides.
 struct UncoverRow {
     int slot = 0;
-    int row = 0;
     int firstChild = 0;
     int secondChild = 0;
     Place place;
@@ -29,10 +28,7 @@ constexpr std::array<UncoverRow, uncoverRowCount> makeUncoverTable() {
     std::array<UncoverRow, uncoverRowCount> table{};
     for (int slot = 0; slot < uncoverRowCount; ++slot) {
         const Covering children = *coveringOf(slot);
-        table.at(static_cast<std::size_t>(slot)) = {slot,
-                                                    rowOfSlot(slot),
-                                                    children.first,
-                                                    children.second,
+        table.at(static_cast<std::size_t>(slot)) = {slot, children.first, children.second,
                                                     slotPlace(slot),
                                                     rowOfSlot(slot) <= lastRowWithFaceDownChildren};
     }

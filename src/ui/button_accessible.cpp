@@ -5,6 +5,9 @@
 
 #include <QKeySequence>
 
+#include "model/spoken.h"
+#include "ui/qt_convert.h"
+
 namespace quillane::ui {
 
 ButtonAccessible::ButtonAccessible(QAbstractButton* button)
@@ -16,8 +19,7 @@ QAbstractButton* ButtonAccessible::button() const {
 
 QString ButtonAccessible::text(QAccessible::Text kind) const {
     if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
-    QString caption = button()->text();
-    return caption.remove(QLatin1Char('&'));
+    return toQString(spoken::withoutAccessKey(button()->text().toStdString()));
 }
 
 QAccessible::State ButtonAccessible::state() const {

@@ -61,11 +61,11 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
     connect(table_, &TableView::stateAsked, this, [this] { say(spoken::gameState(form_)); });
     connect(table_, &TableView::accessKeyUnused, this, &frmquillane::refuseAccessKey);
 
+    for (const ControlRef& button : pushButtons)
+        buttons_.emplace_back(button.kind, makeButton(button.kind));
     for (const KindDescription& kind : controlKinds) {
-        const ControlRef control{kind.kind, 0};
-        if (kind.drawing == Drawing::button)
-            buttons_.emplace_back(kind.kind, makeButton(kind.kind));
         if (kind.drawing != Drawing::menuItem) continue;
+        const ControlRef control{kind.kind, 0};
         QAction* action = mnufile->addAction(toQString(captionOf(form_, control)));
         connect(action, &QAction::triggered, this, [this, control] { route(control); });
         menuItems_.emplace_back(kind.kind, action);

@@ -36,7 +36,6 @@ class frmquillane : public QMainWindow {
     QPushButton* nextButton() const { return button(ControlKind::cmdnext); }
     QPushButton* removeButton() const { return button(ControlKind::cmdremove); }
     QAction* newGameAction() const { return menuItem(ControlKind::mnunew); }
-    QAction* exitAction() const { return menuItem(ControlKind::mnuexit); }
 
     // Places the window in the middle of its screen.
     void centreOnScreen();

@@ -12,10 +12,10 @@ namespace quillane::ui {
 
 // A push button in the graphical style: its whole face is filled with its own colour inside
 // a raised edge that sinks while it is pressed. Painting it directly is much cheaper to set
-// up than a style sheet, and keeps every other behaviour of a push button but one: its access
+// up than a style sheet, and keeps every other behaviour of a push button but two: its access
 // key clicks it at once, where a push button would play a press lasting a tenth of a second
-// and click at its end, after input that came later; and the focus follows only if the button
-// still shows and is enabled after the click.
+// and click at its end, after input that came later; and the focus follows the access key
+// only if the button still shows and is enabled after the click.
 class GraphicalButton : public QPushButton {
     // A class name of its own, so that the accessibility factory for it is asked before Qt's
     // own for push buttons.

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <QtGlobal>
 #include <string_view>
 
 #include "model/layout.h"
@@ -24,6 +25,11 @@ inline QColor toQColor(layout::Rgb rgb) {
 // A length in twips as logical pixels.
 constexpr int pixels(Single twips) {
     return static_cast<int>(twips) / twipsPerPixel;
+}
+
+// A length in logical pixels as twips.
+constexpr Single twips(qreal pixels) {
+    return static_cast<Single>(pixels * twipsPerPixel);
 }
 
 // A layout rectangle in twips as logical pixels.

@@ -27,7 +27,7 @@ std::pair<int, int> keyOf(Readable what) {
 // The push buttons are widgets, whose interfaces are Qt's and tell of their own states.
 bool isButton(Readable what) {
     const auto* control = std::get_if<ControlRef>(&what);
-    return control != nullptr && descriptionOf(control->kind).drawing == Drawing::button;
+    return control != nullptr && isPushButton(descriptionOf(control->kind));
 }
 
 void send(TableAccessible::EventSink sink, QAccessibleInterface* interface,
@@ -119,8 +119,7 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
     if (auto* button = qobject_cast<GraphicalButton*>(table()->childAt(local))) {
         return interfaceOf(ControlRef{button->kind(), 0});
     }
-    const auto control = controlAt(told_, static_cast<Single>(local.x() * twipsPerPixel),
-                                   static_cast<Single>(local.y() * twipsPerPixel));
+    const auto control = controlAt(told_, twips(local.x()), twips(local.y()));
     if (!control) return nullptr;
     const Readable what =
         told_.views.at(stackingPositionOf(*control)).reading == Reading::inScoreTable

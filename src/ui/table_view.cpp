@@ -104,8 +104,7 @@ void TableView::refresh() {
 }
 
 std::optional<ControlRef> TableView::controlAt(QPointF point) const {
-    return quillane::controlAt(reading_, static_cast<Single>(point.x() * twipsPerPixel),
-                               static_cast<Single>(point.y() * twipsPerPixel));
+    return quillane::controlAt(reading_, twips(point.x()), twips(point.y()));
 }
 
 void TableView::drawPicturesAhead() {
