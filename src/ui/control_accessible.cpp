@@ -48,7 +48,10 @@ QRect ControlChild::rect() const {
     return table_->screenRect(view().look.rect);
 }
 
+// The credit lines at the foot of the table are its footer: a screen reader that names a
+// panel's loose labels when it takes the focus passes them by.
 QAccessible::Role ControlChild::role() const {
+    if (view().reading == Reading::credit) return QAccessible::Footer;
     return view().look.drawing == Drawing::label ? QAccessible::StaticText : QAccessible::Graphic;
 }
 

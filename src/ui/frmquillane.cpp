@@ -148,8 +148,8 @@ bool frmquillane::event(QEvent* event) {
 
 void frmquillane::tellScreenReader() {
     if (!untold_) return;
-    announceChanges(table_);
-    announcer_.announce(toQString(*std::exchange(untold_, std::nullopt)));
+    const QString sentence = toQString(*std::exchange(untold_, std::nullopt));
+    announceChanges(table_, [&] { announcer_.announce(sentence); });
 }
 
 void frmquillane::keepFocusOnWhatShows() {

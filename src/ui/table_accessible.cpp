@@ -170,19 +170,24 @@ void TableAccessible::rememberTold() const {
     }
 }
 
-void TableAccessible::tell(EventSink sink) {
-    catchUp(sink);
+void TableAccessible::tell(EventSink sink, const std::function<void()>& between) {
+    catchUp(sink, between);
 }
 
 void TableAccessible::catchUpUnheard() const {
-    if (!QAccessible::isActive() && toldRevision_ != table()->revision()) catchUp(nullptr);
+    if (!QAccessible::isActive() && toldRevision_ != table()->revision()) catchUp(nullptr, {});
 }
 
 // Qt 6.4's AT-SPI bridge (AtSpiAdaptor::notify) turns ObjectCreated and ObjectDestroyed into
 // object:children-changed:add and :remove on the parent, which it finds through the child, and
 // ObjectShow and ObjectHide into object:state-changed:showing. Its ObjectReorder sends a
 // ChildrenChanged signal of signature siis(so), which libatspi drops as invalid.
-void TableAccessible::catchUp(EventSink sink) const {
+//
+// A screen reader takes events in turn, and what it speaks of one cuts short what it speaks of
+// the one before. So what changed about the card under the cursor comes first, then the focus
+// if the cursor stands on another card, then `between` (the sentence that says what the move
+// did, spoken soonest and not cut short), then everything else, which says nothing aloud.
+void TableAccessible::catchUp(EventSink sink, const std::function<void()>& between) const {
     // Whatever is asked while the changes are told is answered from the reading being told.
     toldRevision_ = table()->revision();
     next_ = table()->reading();
@@ -191,9 +196,20 @@ void TableAccessible::catchUp(EventSink sink) const {
     std::swap(told_, next_);
     listChildren();
     if (sink != nullptr) {
-        for (const ReadingChange& change : changes) tellChange(sink, change);
         const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+        const auto underCursor = [&](const ReadingChange& change) {
+            return cursor && change.what == Readable(*cursor);
+        };
+        for (const ReadingChange& change : changes) {
+            if (underCursor(change)) tellChange(sink, change);
+        }
         if (cursor != toldFocus_) tellFocusOn(sink, cursor);
+        if (between) between();
+        for (const ReadingChange& change : changes) {
+            if (!underCursor(change)) tellChange(sink, change);
+        }
+    } else if (between) {
+        between();
     }
     rememberTold();
 }
@@ -206,15 +222,11 @@ void TableAccessible::tellChange(EventSink sink, const ReadingChange& change) co
     const bool button = isButton(change.what);
     switch (change.kind) {
         case Kind::left:
-            if (!button) send(sink, interface, QAccessible::ObjectHide);
             send(sink, interface, QAccessible::ObjectDestroyed);
             break;
         case Kind::joined:
             send(sink, interface, QAccessible::ObjectCreated);
-            if (!button) {
-                send(sink, interface, QAccessible::ObjectShow);
-                tellDifferences(sink, *foundIn(told_, change.what));
-            }
+            if (!button) tellDifferences(sink, *foundIn(told_, change.what));
             break;
         case Kind::renamed:
             send(sink, interface, QAccessible::NameChanged);
@@ -234,11 +246,13 @@ void TableAccessible::tellChange(EventSink sink, const ReadingChange& change) co
     }
 }
 
-// A child that comes back may have changed while it was away.
+// A child that comes back shows again, which a screen reader that asked while it was away
+// must hear; and it may have changed meanwhile.
 void TableAccessible::tellDifferences(EventSink sink, const Found& now) const {
     const std::optional<Found>& was = made_.at(keyOf(now.what)).told;
     if (!was) return;
     QAccessibleInterface* interface = interfaceOf(now.what);
+    send(sink, interface, QAccessible::ObjectShow);
     if (was->speech.name != now.speech.name) send(sink, interface, QAccessible::NameChanged);
     if (was->speech.description != now.speech.description)
         send(sink, interface, QAccessible::DescriptionChanged);
@@ -253,7 +267,8 @@ void TableAccessible::tellFocusOn(EventSink sink, std::optional<ControlRef> curs
 
 void TableAccessible::tellFocus(EventSink sink) {
     catchUpUnheard();
-    tellFocusOn(sink, table()->hasFocus() ? table()->underCursor() : std::nullopt);
+    const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+    if (cursor != toldFocus_) tellFocusOn(sink, cursor);
 }
 
 namespace {
@@ -265,8 +280,12 @@ TableAccessible* listenedTo(TableView* table) {
 
 }  // namespace
 
-void announceChanges(TableView* table) {
-    if (auto* accessible = listenedTo(table)) accessible->tell(&QAccessible::updateAccessibility);
+void announceChanges(TableView* table, const std::function<void()>& between) {
+    if (auto* accessible = listenedTo(table)) {
+        accessible->tell(&QAccessible::updateAccessibility, between);
+    } else if (between) {
+        between();
+    }
 }
 
 void announceCursor(TableView* table) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
@@ -26,9 +27,9 @@ class TableView;
 // handler that a listening screen reader should hear of. While nobody listens, it catches up
 // with the table by itself whenever it is asked.
 //
-// A child that leaves the table is kept, said to be hidden, and is the same child when it comes
-// back: a screen reader keeps every object it has heard of until the program ends, so a new
-// child for every card that comes back would have its memory grow for as long as the game runs.
+// A child that leaves the table is kept, hidden, and is the same child when it comes back: a
+// screen reader keeps every object it has heard of until the program ends, so a new child for
+// every card that comes back would have its memory grow for as long as the game runs.
 class TableAccessible : public QAccessibleWidget {
   public:
     explicit TableAccessible(TableView* table);
@@ -55,14 +56,16 @@ class TableAccessible : public QAccessibleWidget {
 
     // Sends `sink` an event for everything that changed since the table was last told of: a
     // child that left or joined, a name, a description, whether it takes input, a score cell's
-    // name; then the focus, if the cursor now stands on another child.
+    // name, and the focus, if the cursor now stands on another child. Calls `between` once the
+    // cursor's card is told of, before the rest.
     using EventSink = void (*)(QAccessibleEvent* event);
-    void tell(EventSink sink);
-    // Sends `sink` the focus on the child under the cursor.
+    void tell(EventSink sink, const std::function<void()>& between = {});
+    // Sends `sink` the focus on the child under the cursor, if it is not the one last told of:
+    // the cursor moved, or the table took the focus back.
     void tellFocus(EventSink sink);
 
   private:
-    void catchUp(EventSink sink) const;
+    void catchUp(EventSink sink, const std::function<void()>& between) const;
     void catchUpUnheard() const;
     void listChildren() const;
     // Keeps what a screen reader may have learnt of each child, for when it has left.
@@ -88,8 +91,9 @@ class TableAccessible : public QAccessibleWidget {
 };
 
 // Tells a listening screen reader what changed on the table since it was last told, and where
-// the cursor stands if that changed.
-void announceChanges(TableView* table);
+// the cursor stands if that changed; calls `between` when a sentence is heard soonest, and in
+// any case.
+void announceChanges(TableView* table, const std::function<void()>& between);
 // Tells a listening screen reader that the cursor stands on another card.
 void announceCursor(TableView* table);
 

@@ -191,8 +191,8 @@ void TableView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-// The ring shows only while the keys move it. Screen readers hear of the cursor once the
-// toolkit has told them of the table itself.
+// The ring shows only while the table has the focus. Screen readers hear of the cursor once
+// the toolkit has told them of the table itself, and that it left when it did.
 void TableView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update(cursorRing());
@@ -202,6 +202,7 @@ void TableView::focusInEvent(QFocusEvent* event) {
 void TableView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update(cursorRing());
+    QMetaObject::invokeMethod(this, &TableView::cursorMoved, Qt::QueuedConnection);
 }
 
 void TableView::paintControl(QPainter& painter, const Look& look, const std::string& caption) {

@@ -53,7 +53,7 @@ class TableView : public QWidget {
   signals:
     // Named in full, so that string-based connections and signal spies match the type.
     void pressed(quillane::ControlRef control, quillane::ui::PressedBy by);
-    // The cursor went to another card, or the table took the focus.
+    // The cursor went to another card, or the table took or lost the focus.
     void cursorMoved();
     // A key asked for the whole game's state.
     void stateAsked();
