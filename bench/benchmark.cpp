@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -25,6 +26,8 @@
 namespace {
 
 constexpr int startupRuns = 20;
+// The games of the memory soak.
+constexpr double soakGames = 200;
 constexpr int idleRuns = 3;
 constexpr int idleSeconds = 10;
 // How long the session bus and the listening client may take to say they are ready.
@@ -94,6 +97,10 @@ class Probe {
 
     long long started() const { return started_; }
     QString proc() const { return QStringLiteral("/proc/%1").arg(process_.processId()); }
+    void write(const char* line) {
+        process_.write(line);
+        process_.waitForBytesWritten();
+    }
 
   private:
     QProcess process_;
@@ -143,6 +150,10 @@ std::optional<QString> lineStartingWith(QProcess& process, const QString& prefix
     }
 }
 
+void sleepMs(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
+
 // A screen reader's setting, made afresh for each run: a private session bus, which starts
 // the accessibility bus and its registry when the client first asks for them, and a client
 // registered for every object event, as Orca is. The game started in environment() joins them
@@ -181,6 +192,21 @@ class ListeningScreenReader {
     }
 
     QProcessEnvironment environment() const { return environment_; }
+    QString clientProc() const { return QStringLiteral("/proc/%1").arg(client_.processId()); }
+
+    // Waits until the client has taken in every event sent so far: until the count it has
+    // heard stays the same for a while.
+    void waitUntilCaughtUp() {
+        const QDeadlineTimer deadline(readyTimeoutMs);
+        long long before = -1;
+        while (!deadline.hasExpired()) {
+            const long long now = heardSoFar();
+            if (now == before) return;
+            before = now;
+            sleepMs(quietMs);
+        }
+        fail("the listening client did not catch up");
+    }
 
     // Ends the client and returns the number of events it heard.
     long long stopAndCountEvents() {
@@ -193,9 +219,20 @@ class ListeningScreenReader {
     }
 
   private:
+    // How long the client's count must stand still to count as caught up.
+    static constexpr int quietMs = 300;
+
     [[noreturn]] static void fail(const char* what) {
         std::fprintf(stderr, "%s\n", what);
         std::exit(1);
+    }
+
+    long long heardSoFar() {
+        ::kill(static_cast<pid_t>(client_.processId()), SIGUSR1);
+        const auto heard =
+            lineStartingWith(client_, QStringLiteral("heard"), QDeadlineTimer(readyTimeoutMs));
+        if (!heard) fail("the listening client did not say what it heard");
+        return heard->split(' ').first().toLongLong();
     }
 
     QTemporaryDir runtimeDirectory_;
@@ -203,10 +240,6 @@ class ListeningScreenReader {
     QProcess sessionBus_;
     QProcess client_;
 };
-
-void sleepMs(int ms) {
-    QThread::msleep(static_cast<unsigned long>(ms));
-}
 
 struct Row {
     std::string figure;
@@ -325,16 +358,81 @@ void addIdleRows(std::vector<Row>& rows) {
     }
 }
 
+// The slope of a least-squares line through the points.
+double slope(const std::vector<std::pair<double, double>>& points) {
+    double meanX = 0;
+    double meanY = 0;
+    for (const auto& [x, y] : points) {
+        meanX += x / static_cast<double>(points.size());
+        meanY += y / static_cast<double>(points.size());
+    }
+    double covariance = 0;
+    double variance = 0;
+    for (const auto& [x, y] : points) {
+        covariance += (x - meanX) * (y - meanY);
+        variance += (x - meanX) * (x - meanX);
+    }
+    return covariance / variance;
+}
+
+// Many games by clicks with a screen reader listening: what the screen reader and the game hold
+// after every tenth game, once the screen reader has taken in every event, and how much more
+// each holds for every further game once the first few have been played.
+void addSoakRows(std::vector<Row>& rows) {
+    constexpr double settledAfterGames = 20;
+    ListeningScreenReader screenReader;
+    Probe probe("game", "showcase", "soak", QStringLiteral("1"), screenReader.environment());
+    probe.waitFor("first-paint-ns");
+    std::vector<std::pair<double, double>> clientKib;
+    std::vector<std::pair<double, double>> gameKib;
+    std::printf("games, resident memory of the listening screen reader and of the game (KiB):\n");
+    while (true) {
+        const QString games = probe.waitFor("games");
+        screenReader.waitUntilCaughtUp();
+        const double played = games.toDouble();
+        const double client = statusField(readText(screenReader.clientProc() + "/status"), "VmRSS");
+        const double game = statusField(readText(probe.proc() + "/status"), "VmRSS");
+        std::printf("  %4.0f %8.0f %8.0f\n", played, client, game);
+        std::fflush(stdout);
+        if (played >= settledAfterGames) {
+            clientKib.emplace_back(played, client);
+            gameKib.emplace_back(played, game);
+        }
+        if (played >= soakGames) break;
+        probe.write("go\n");
+    }
+    probe.write("stop\n");
+    const auto growthRow = [&](const char* whose, const std::vector<std::pair<double, double>>& kib,
+                               const char* goal) {
+        const double perGame = slope(kib);
+        rows.push_back({std::string(whose) + " memory growth per game after game 20 (KiB)",
+                        {perGame, perGame, perGame},
+                        "",
+                        "",
+                        "",
+                        goal});
+    };
+    growthRow("a listening screen reader's", clientKib, "under 5");
+    growthRow("the game's", gameKib, "recorded");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     std::vector<Row> rows;
 
-    // "--clicks-only" leaves out start-up, memory and idle cost, which take minutes.
+    // "--soak-only" measures only what a listening screen reader holds over many games.
+    if (app.arguments().contains(QStringLiteral("--soak-only"))) {
+        addSoakRows(rows);
+        printRows(rows);
+        return 0;
+    }
+    // "--clicks-only" leaves out start-up, memory, idle cost and the soak, which take minutes.
     if (!app.arguments().contains(QStringLiteral("--clicks-only"))) {
         addStartUpRows(rows);
         addIdleRows(rows);
+        addSoakRows(rows);
     }
 
     // Click latency, from the input event to the end of its repaint, at whole and fractional

@@ -3,7 +3,7 @@
 
 // A measuring copy of the game, started by the benchmark: the same window with a few hooks.
 //
-//   quillane-probe game|reference showcase|play idle|clicks
+//   quillane-probe game|reference showcase|play idle|clicks|soak
 //
 // It prints "first-paint-ns N" (CLOCK_MONOTONIC) once the window has been painted and shown
 // for the first time. "idle" then sets the game up (play: a round with a card selected),
@@ -11,7 +11,9 @@
 // mouse clicks and prints "latency KIND PAINTED_NS SETTLED_NS" for each: from the input event
 // to the end of the event that painted the table and flushed it, and to the point where the
 // event loop has nothing left to do for it (a listening screen reader told); after each game
-// it chooses New Game and prints its latency as "mnunew".
+// it chooses New Game and prints its latency as "mnunew". "soak" plays games by clicks in
+// batches: after each it prints "games N" and waits for a line on its input, "go" for the next
+// batch, so that the harness can weigh what a listening screen reader holds by then.
 
 #include <QAction>
 #include <QApplication>
@@ -112,6 +114,21 @@ void measureClicks(PaintWatch& app, ui::frmquillane& window) {
     QCoreApplication::quit();
 }
 
+void soak(ui::frmquillane& window) {
+    constexpr int batch = 10;
+    char answer[8] = "go";
+    for (int game = 1; std::strncmp(answer, "go", 2) == 0; ++game) {
+        while (const auto move = autoplay::nextMove(window.form())) autoplay::click(window, *move);
+        window.newGameAction()->trigger();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (game % batch != 0) continue;
+        std::printf("games %d\n", game);
+        std::fflush(stdout);
+        if (std::fgets(answer, sizeof answer, stdin) == nullptr) break;
+    }
+    QCoreApplication::quit();
+}
+
 void setUpRoundInPlay(ui::frmquillane& window) {
     autoplay::click(window, {ControlKind::cmdstart});
     for (int i = 0; i < 5; ++i) autoplay::click(window, {ControlKind::Image2});
@@ -122,7 +139,7 @@ void setUpRoundInPlay(ui::frmquillane& window) {
 
 int main(int argc, char* argv[]) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s game|reference showcase|play idle|clicks\n", argv[0]);
+        std::fprintf(stderr, "usage: %s game|reference showcase|play idle|clicks|soak\n", argv[0]);
         return 2;
     }
     PaintWatch app(argc, argv);
@@ -142,6 +159,10 @@ int main(int argc, char* argv[]) {
     app.onFirstPaint = [&] {
         if (mode == "clicks") {
             measureClicks(app, window);
+            return;
+        }
+        if (mode == "soak") {
+            soak(window);
             return;
         }
         if (state == "play") setUpRoundInPlay(window);

@@ -17,36 +17,34 @@ import re
 
 from orca_session import SENTENCE, card_name, check, listed, median, rank, run
 
-DEADLINE_SECONDS = 150
+DEADLINE_SECONDS = 200
 STOCK_CARDS = 24
 
 
 def play_a_round(play):
-    """The whole of round 1 and the start of round 2, then a new game."""
+    """The whole of round 1, as a player who removes whatever can go before turning the next
+    card, and the start of round 2; then a new game."""
     deal(play, "s", 1)
     say_the_state(play, r"Round 1 of 5: 0 points, total 0\. 24 cards to turn\.")
     # The bottom row before the first turn is face down: a press there says why it does nothing.
     play.press("refused", play.named(r"Face-down card, row 7"),
                r"Face down until both cards below it are gone\.")
-    stock = play.named(r"Stock, 24 cards")
-    first = play.press("turn", stock, r"Bottom row face up\. Turned (.+?), 23 left\.")
-    check(first.group(1) == play.waste_top(), f"turned {first.group(1)}, the waste pile shows "
-          f"{play.waste_top()}")
-    turned = 1
+    turn(play)
     returned = select_and_put_back(play)
-    more, removed = select_and_remove(play, turned, returned)
-    turned += more
     play.access_key("refused", "r", r"Nothing selected\.")
-    # What was put back into the triangle is still there; what went back onto the waste pile
-    # may lie under the cards turned since.
-    in_triangle = [card for card in returned if card not in removed
-                   and re.fullmatch(r".+, row \d", play.face_up().get(card).name or "")]
-    turned += review_the_table(play, turned, in_triangle)
-    turn_to_the_end(play, turned)
+    review_the_table(play, returned)
+    points = 0
+    while cards_left(play):
+        cards = removable(play)
+        if not cards:
+            turn(play)
+            continue
+        points += 1
+        select_and_remove(play, cards, points)
     check(play.named(r"Stock, empty").name, "the used-up stock reads as empty")
     deal(play, "n", 2)
     cards_come_back(play)
-    say_the_state(play, r"Round 2 of 5: 0 points, total \d+\. 23 cards to turn\. .+ on the "
+    say_the_state(play, rf"Round 2 of 5: 0 points, total {points}\. 23 cards to turn\. .+ on the "
                         r"waste pile\.")
     # The File menu by its access key, then New Game by its own.
     start = play.keys("Alt_L", "f")[0]
@@ -68,13 +66,28 @@ def say_the_state(play, pattern):
     play.move("state", ("s",), pattern)
 
 
+def cards_left(play):
+    count = re.fullmatch(r"Stock, (\d+) cards?|Stock, empty", play.named(r"Stock, .+").name)
+    return int(count.group(1) or 0)
+
+
+def turn(play):
+    """Turns a card of the stock, which the sentence names as the waste pile shows it."""
+    left = cards_left(play) - 1
+    first = r"Bottom row face up\. " if left == STOCK_CARDS - 1 else ""
+    rest = rf", {left} left\." if left else r"\. Stock empty\. Next round: Alt\+N\."
+    match = play.press("turn", play.named(r"Stock, .+"), rf"{first}Turned (.+?){rest}")
+    check(match.group(1) == play.waste_top(), f"turned {match.group(1)}, the waste pile shows "
+          f"{play.waste_top()}")
+
+
 def select(play, cards, pattern):
     play.press("select", play.exposed()[cards[-1]], pattern)
 
 
 def select_and_put_back(play):
-    """Two cards that make no 13 go back where they came from; returns their names. The two
-    are chosen near the cursor, as a player would."""
+    """Two cards that make no 13 go back where they came from; returns those that went back
+    into the triangle. The two are chosen near the cursor, as a player would."""
     exposed = [card for card in play.exposed() if rank(card) != 13]
     first = play.nearest([card for card in exposed
                           if any(rank(card) + rank(other) != 13 for other in exposed)])
@@ -91,56 +104,48 @@ def select_and_put_back(play):
     play.heard(start, "Tab:")
     play.move("put back", ("space",), rf"{re.escape(listed(pair))} make {total}: put back\.")
     check(play.focused(), "the table has the focus again")
-    check(set(pair) <= set(play.face_up()), f"{listed(pair)} are back on the table")
-    return pair
+    face_up = play.face_up()
+    check(set(pair) <= set(face_up), f"{listed(pair)} are back on the table")
+    return [card for card in pair if re.fullmatch(r".+, row \d", face_up[card].name)]
 
 
-def select_and_remove(play, turned, keep):
-    """Turns the stock until a King or a pair adding to 13 is exposed, and removes it, leaving
-    the cards to keep where it can; returns how many cards were turned, and what went."""
-    more = 0
-    while not (cards := removable(play, keep)):
-        check(turned + more < STOCK_CARDS - 1, "no King or pair to remove in this deal")
-        more += 1
-        left = STOCK_CARDS - turned - more
-        match = play.press("turn", play.named(r"Stock, .+"), rf"Turned (.+?), {left} left\.")
-        check(match.group(1) == play.waste_top(), f"turned {match.group(1)}")
+def removable(play):
+    """A King or a pair adding to 13, the nearest to the cursor."""
+    exposed = play.exposed()
+    kings = [card for card in exposed if rank(card) == 13]
+    if kings:
+        return [play.nearest(kings)]
+    partnered = [card for card in exposed if any(rank(card) + rank(b) == 13 for b in exposed)]
+    if not partnered:
+        return []
+    first = play.nearest(partnered)
+    return [first, play.nearest([b for b in exposed if rank(first) + rank(b) == 13],
+                                to=exposed[first])]
+
+
+def select_and_remove(play, cards, points):
+    """Selects a King or a pair and removes it: the round has scored its points-th point. Every
+    card the removal turned face up is named."""
     select(play, cards[:1], rf"{re.escape(cards[0])} selected\.(?: .+ on the waste pile\.)?")
     if len(cards) == 2:
         select(play, cards, rf"{re.escape(listed(cards))} selected, 13\.(?: .+)?")
     face_up = set(play.face_up())
+    scored = f"{points} point{'s' if points > 1 else ''}, total {points}"
     removed = play.access_key(
         "remove", "r", rf"Removed {re.escape(listed(cards))}\. (?:(.+?) face up in row \d"
-                       r"(?:, .+ in row \d)*\. )?Round 1: 1 point, total 1\.")
+                       rf"(?:, .+ in row \d)*\. )?Round 1: {scored}\.")
     uncovered = set(play.face_up()) - face_up
     said = set(re.split(r", | and ", removed.group(1))) if removed.group(1) else set()
     check(said <= uncovered, f"said {said} face up, the table shows {uncovered} newly face up")
-    return more, cards
 
 
-def removable(play, keep):
-    """A King or a pair adding to 13, of the cards not to keep if there is one, the nearest to
-    the cursor first."""
-    exposed = play.exposed()
-    for cards in ([card for card in exposed if card not in keep], list(exposed)):
-        kings = [card for card in cards if rank(card) == 13]
-        if kings:
-            return [play.nearest(kings)]
-        partnered = [card for card in cards if any(rank(card) + rank(b) == 13 for b in cards)]
-        if partnered:
-            first = play.nearest(partnered)
-            return [first, play.nearest([b for b in cards if rank(first) + rank(b) == 13],
-                                        to=exposed[first])]
-    return []
-
-
-def review_the_table(play, turned, returned):
+def review_the_table(play, returned):
     """With one card selected, flat review entered afresh reads every line and every item,
     and misses nothing the table holds: the stock's count, the selected card, the cards that
-    were put back, and the waste pile's card that was hidden and shows again. Returns how many
-    cards it turned."""
-    for left in (STOCK_CARDS - turned - 1, STOCK_CARDS - turned - 2):
-        play.press("turn", play.named(r"Stock, .+"), rf"Turned (.+?), {left} left\.")
+    were put back into the triangle, and the waste pile's card that was hidden and shows again;
+    and none of the sentences said so far."""
+    turn(play)
+    turn(play)
     # Taking the top of the pile shows the card beneath it again; not a King, which Remove
     # would take away rather than put back.
     top = play.waste_top()
@@ -179,25 +184,12 @@ def review_the_table(play, turned, returned):
     start, _ = play.keys("KP_Subtract", command=True)
     play.log.wait_for_line(start, "leaving flat review", re.compile(r"Leaving flat review\."))
     play.access_key("put back", "r", rf"{re.escape(selected)} put back\.")
-    return 2
-
-
-def turn_to_the_end(play, turned):
-    """Turns the rest of the stock, each card named as the waste pile shows it."""
-    for left in range(STOCK_CARDS - turned - 1, -1, -1):
-        stock = play.named(r"Stock, .+")
-        if left:
-            match = play.press("turn", stock, rf"Turned (.+?), {left} left\.")
-        else:
-            match = play.press("turn", stock, r"Turned (.+?)\. Stock empty\. Next round: Alt\+N\.")
-        check(match.group(1) == play.waste_top(), f"turned {match.group(1)}")
 
 
 def cards_come_back(play):
     """The first turn of round 2 shows cards that left the table at the deal; the cursor on
     one of them has Orca name it as it lies now."""
-    play.press("turn", play.named(r"Stock, 24 cards"),
-               r"Bottom row face up\. Turned (.+?), 23 left\.")
+    turn(play)
     start, _ = play.keys("Up")
     card = play.focused().name
     check(card.endswith(", row 7"), f"Up from the stock goes to the bottom row, not {card}")

@@ -436,9 +436,10 @@ class Session:
                    + abs(self.place(exposed[card])[1] - x))
 
     def go_to(self, target):
-        """Moves the cursor to the card or stock named so, by the arrow keys, as a player who
-        knows where it lies does: to its row first, then along the row. Each key waits until
-        Orca has named the card the cursor went to."""
+        """Moves the cursor to the card or stock named so, by the keys, as a player who knows
+        where it lies does: to its row first, then along the row, by Home or End where the card
+        is at an end of the row and farther than the next. Each key waits until Orca has named
+        the card the cursor went to."""
         while True:
             here = self.focused()
             if here.name == target.name:
@@ -446,6 +447,11 @@ class Session:
             (y, x), (target_y, target_x) = self.place(here), self.place(target)
             key = ("Up" if target_y < y else "Down" if target_y > y
                    else "Left" if target_x < x else "Right")
+            if target_y == y:
+                row = sorted(self.place(card)[1] for card in self.cards()
+                             if self.place(card)[0] == y)
+                if abs(row.index(target_x) - row.index(x)) > 1 and target_x in (row[0], row[-1]):
+                    key = "Home" if target_x == row[0] else "End"
             start, _ = self.keys(key)
             went = self.focused()
             check(went.name != here.name, f"{key} left the cursor on {here.name}")
