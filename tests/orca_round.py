@@ -33,6 +33,19 @@ def play_a_round(play):
     returned = select_and_put_back(play)
     play.access_key("refused", "r", r"Nothing selected\.")
     review_the_table(play, returned)
+    total = play_out_the_stock(play, 1, 0)
+    check(play.named(r"Stock, empty").name, "the used-up stock reads as empty")
+    deal(play, "n", 2)
+    cards_come_back(play)
+    say_the_state(play, rf"Round 2 of 5: 0 points, total {total}\. 23 cards to turn\. .+ on "
+                        r"the waste pile\.")
+    new_game(play)
+    return report(play)
+
+
+def play_out_the_stock(play, round_number, total):
+    """Removes whatever can go, else turns the next card, until the stock is used up; returns
+    the total score."""
     points = 0
     while cards_left(play):
         cards = removable(play)
@@ -40,17 +53,20 @@ def play_a_round(play):
             turn(play)
             continue
         points += 1
-        select_and_remove(play, cards, points)
-    check(play.named(r"Stock, empty").name, "the used-up stock reads as empty")
-    deal(play, "n", 2)
-    cards_come_back(play)
-    say_the_state(play, rf"Round 2 of 5: 0 points, total {points}\. 23 cards to turn\. .+ on the "
-                        r"waste pile\.")
-    # The File menu by its access key, then New Game by its own.
+        select_and_remove(play, cards, f"Round {round_number}: {plural(points, 'point')}, "
+                                       f"total {total + points}")
+    return total + points
+
+
+def new_game(play):
+    """The File menu by its access key, then New Game by its own."""
     start = play.keys("Alt_L", "f")[0]
     play.log.wait_for_line(start, "the menu", re.compile(r"SPEECH OUTPUT: '.*New Game"))
     play.move("new game", ("g",), r"New game\. Start game: Alt\+S\.")
-    return report(play)
+
+
+def plural(count, thing):
+    return f"{count} {thing}{'' if count == 1 else 's'}"
 
 
 def deal(play, letter, round_number):
@@ -75,7 +91,8 @@ def turn(play):
     """Turns a card of the stock, which the sentence names as the waste pile shows it."""
     left = cards_left(play) - 1
     first = r"Bottom row face up\. " if left == STOCK_CARDS - 1 else ""
-    rest = rf", {left} left\." if left else r"\. Stock empty\. Next round: Alt\+N\."
+    rest = rf", {left} left\." if left else (r"\. Stock empty\. (?:Next round: Alt\+N\.|"
+                                            r"Last round, total \d+\.|Game over, .+)")
     match = play.press("turn", play.named(r"Stock, .+"), rf"{first}Turned (.+?){rest}")
     check(match.group(1) == play.waste_top(), f"turned {match.group(1)}, the waste pile shows "
           f"{play.waste_top()}")
@@ -123,17 +140,16 @@ def removable(play):
                                 to=exposed[first])]
 
 
-def select_and_remove(play, cards, points):
-    """Selects a King or a pair and removes it: the round has scored its points-th point. Every
-    card the removal turned face up is named."""
+def select_and_remove(play, cards, score):
+    """Selects a King or a pair and removes it, and hears the score said so. Every card the
+    removal turned face up is named."""
     select(play, cards[:1], rf"{re.escape(cards[0])} selected\.(?: .+ on the waste pile\.)?")
     if len(cards) == 2:
         select(play, cards, rf"{re.escape(listed(cards))} selected, 13\.(?: .+)?")
     face_up = set(play.face_up())
-    scored = f"{points} point{'s' if points > 1 else ''}, total {points}"
     removed = play.access_key(
         "remove", "r", rf"Removed {re.escape(listed(cards))}\. (?:(.+?) face up in row \d"
-                       rf"(?:, .+ in row \d)*\. )?Round 1: {scored}\.")
+                       rf"(?:, .+ in row \d)*\. )?{re.escape(score)}\.(?: Next round: Alt\+N\.)?")
     uncovered = set(play.face_up()) - face_up
     said = set(re.split(r", | and ", removed.group(1))) if removed.group(1) else set()
     check(said <= uncovered, f"said {said} face up, the table shows {uncovered} newly face up")

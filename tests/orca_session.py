@@ -442,7 +442,7 @@ class Session:
         the card the cursor went to."""
         while True:
             here = self.focused()
-            if here.name == target.name:
+            if self.place(here) == self.place(target):
                 return
             (y, x), (target_y, target_x) = self.place(here), self.place(target)
             key = ("Up" if target_y < y else "Down" if target_y > y
@@ -454,7 +454,7 @@ class Session:
                     key = "Home" if target_x == row[0] else "End"
             start, _ = self.keys(key)
             went = self.focused()
-            check(went.name != here.name, f"{key} left the cursor on {here.name}")
+            check(self.place(went) != self.place(here), f"{key} left the cursor on {here.name}")
             self.log.wait_for_line(start, f"naming {went.name}", re.compile(
                 r"SPEECH OUTPUT: '" + re.escape(went.name)))
 
