@@ -30,6 +30,10 @@ def play_a_round(play):
     play.press("refused", play.named(r"Face-down card, row 7"),
                r"Face down until both cards below it are gone\.")
     turn(play)
+    # Two turns as quick as a person presses twice: two sentences, in order.
+    left = cards_left(play)
+    play.quick_presses("turn", play.named(r"Stock, .+"),
+                       [rf"Turned .+, {left - 1} left\.", rf"Turned .+, {left - 2} left\."])
     returned = select_and_put_back(play)
     play.access_key("refused", "r", r"Nothing selected\.")
     review_the_table(play, returned)

@@ -380,6 +380,33 @@ class Session:
         self.keys_since_move = 0
         return match
 
+    def quick_presses(self, kind, target, patterns):
+        """Presses Space on target once for each pattern, each press as soon as the one before
+        has gone through Orca, without waiting for its sentence; then waits for the sentences,
+        which must come one for each press, in order."""
+        self.go_to(target)
+        self.log.wait_until_idle()
+        start = self.log.mark()
+        pressed = []
+        for _ in patterns:
+            pressed.append(self.key_event("keydown", "space"))
+            self.key_event("keyup", "space")
+
+        def sentences():
+            return [(number, speech.group(1)) for number in range(start, len(self.log.lines))
+                    if (speech := SPEECH.search(self.log.lines[number]))
+                    and SENTENCE.fullmatch(speech.group(1))]
+
+        self.log.wait(f"{len(patterns)} sentences", lambda: len(sentences()) >= len(patterns))
+        self.log.wait_until_idle()
+        self.heard(start, f"after {len(patterns)} quick presses of space:")
+        said = sentences()
+        check(len(said) == len(patterns), f"{len(patterns)} presses, {len(said)} sentences")
+        for (number, sentence), pattern, pressed_at in zip(said, patterns, pressed):
+            check(re.fullmatch(pattern, sentence), f"Orca said {sentence!r}, not {pattern!r}")
+            self.moves.append(Move(kind, 1, pressed_at, sentence, self.log.times[number]))
+        self.keys_since_move = 0
+
     def access_key(self, kind, letter, pattern):
         return self.move(kind, ("Alt_L", letter), pattern)
 
