@@ -374,9 +374,6 @@ class Session:
         check(match, f"after {chord} Orca said {sentence!r}, not {pattern!r}")
         self.moves.append(Move(kind, self.keys_since_move, pressed_at, sentence,
                                self.log.times[number]))
-        if os.environ.get("QUILLANE_DUMP_LOG") == kind:
-            for line, came in zip(self.log.lines[start:number + 1], self.log.times[start:number + 1]):
-                print(f"    {1000 * (came - pressed_at):7.1f} {line[:150]}")
         self.keys_since_move = 0
         return match
 

@@ -177,7 +177,8 @@ def main():
     king = child_named(showcase, "King of spades")
     check(king.getRole() == pyatspi.ROLE_IMAGE, "a showcase King is an image")
     check(not king.getState().contains(pyatspi.STATE_ENABLED), "a showcase King is disabled")
-    check(king.getState().contains(pyatspi.STATE_FOCUSABLE), "the keyboard's cursor may stand on a card")
+    check(king.getState().contains(pyatspi.STATE_FOCUSABLE),
+          "the keyboard's cursor may stand on a card")
 
     def heard_since(start, pattern):
         return any(re.fullmatch(pattern, event) for event in heard[start:])
