@@ -6,6 +6,7 @@
 
 #include "dealt_form.h"
 #include "model/generator.h"
+#include "ui/qt_convert.h"
 #include "window_fixture.h"
 
 namespace quillane {
@@ -108,6 +109,34 @@ TEST_F(WindowTest, AccessKeysActOnlyOnVisibleEnabledButtons) {
         EXPECT_NE(focused, window->startButton()) << "Start game took the focus as it hid";
         EXPECT_NE(focused, window->removeButton()) << "Remove took the focus as it was disabled";
     }
+}
+
+TEST_F(WindowTest, KeysPlayTheTableUnderARingThatTheMouseNeverShows) {
+    // Just right of a card: a pixel of table, then the cursor's ring, if it stands there.
+    const auto ringBeside = [](const QImage& table, const layout::Rect& card) {
+        return colourAt(table, ui::pixels(card.Left + card.Width) + 2, ui::pixels(card.Top) + 20);
+    };
+    const QColor ring = ui::toQColor(layout::blue);
+    pressAccessKey(window.get(), Qt::Key_S);
+    ASSERT_TRUE(window->table()->hasFocus()) << "the table takes the focus Start game leaves";
+    EXPECT_EQ(window->table()->underCursor(), (ControlRef{ControlKind::Image2, 0}));
+    EXPECT_EQ(ringBeside(tableImage(), layout::rectAt(stockTopPlace, layout::backSize)), ring);
+    QTest::keyClick(window->table(), Qt::Key_Space);
+    EXPECT_EQ(form().wastecount, 1) << "Space turns the stock under the cursor";
+    QTest::keyClick(window->table(), Qt::Key_Right);
+    const int top = form().waste[1];
+    ASSERT_EQ(window->table()->underCursor(), (ControlRef{ControlKind::imgcard, top}));
+    QTest::keyClick(window->table(), Qt::Key_Return);
+    EXPECT_EQ(form().sel1card, top) << "Enter selects the waste pile's top";
+    const layout::Rect bottomRight = layout::rectAt(slotPlace(slotCount - 1), layout::faceSize);
+    EXPECT_EQ(window->table()->underCursor(),
+              (ControlRef{ControlKind::imgcard, form().deck[slotCount - 1]}))
+        << "from the emptied waste pile to the nearest card to play";
+    EXPECT_EQ(ringBeside(tableImage(), bottomRight), ring);
+
+    clickControl({ControlKind::imgcard, form().deck[firstBottomSlot]});
+    EXPECT_EQ(ringBeside(tableImage(), bottomRight), ui::toQColor(layout::tableColour))
+        << "the mouse in use hides the ring";
 }
 
 TEST_F(WindowTest, DealFollowsTheMillisecondsThatPassed) {
