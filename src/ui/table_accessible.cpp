@@ -148,10 +148,8 @@ QAccessibleInterface* TableAccessible::interfaceOf(Readable what) const {
             child = new ScoreTable(self);
         }
         // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-        made = made_
-                   .emplace(keyOf(what),
-                            Made{QAccessible::registerAccessibleInterface(child), std::nullopt})
-                   .first;
+        const QAccessible::Id id = QAccessible::registerAccessibleInterface(child);
+        made = made_.emplace(keyOf(what), Made{id, std::nullopt}).first;
     }
     return QAccessible::accessibleInterface(made->second.id);
 }

@@ -41,7 +41,7 @@ constexpr int ringWidth = 3;
 const QColor ringColour = toQColor(layout::blue);
 
 // Fills the frame of the given width just inside `outer`.
-void fillFrame(QPainter& painter, const QRect& outer, int width, const QColor& colour) {
+void fillFrame(QPainter& painter, QRect outer, int width, const QColor& colour) {
     painter.fillRect(outer.left(), outer.top(), outer.width(), width, colour);
     painter.fillRect(outer.left(), outer.bottom() - width + 1, outer.width(), width, colour);
     painter.fillRect(outer.left(), outer.top(), width, outer.height(), colour);
@@ -57,6 +57,9 @@ TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_
     picturesAheadTimer_.setSingleShot(true);
     picturesAheadTimer_.setInterval(0);
     connect(&picturesAheadTimer_, &QTimer::timeout, this, &TableView::drawPicturesAhead);
+    focusTurnedTimer_.setSingleShot(true);
+    focusTurnedTimer_.setInterval(0);
+    connect(&focusTurnedTimer_, &QTimer::timeout, this, &TableView::cursorMoved);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -174,21 +177,25 @@ void TableView::keyPressEvent(QKeyEvent* event) {
     }
     // Where the key press that a button took is not handed on, the next key ends the wait.
     accessKeyTaken_.reset();
-    if (modifiers != Qt::NoModifier) return QWidget::keyPressEvent(event);
+    if (modifiers != Qt::NoModifier || !takeKey(key)) QWidget::keyPressEvent(event);
+}
+
+bool TableView::takeKey(int key) {
     if (key == stateKey) {
         emit stateAsked();
-        return;
+        return true;
     }
     // The buttons' own keys reach here from a button that did not take them.
-    if (!hasFocus()) return QWidget::keyPressEvent(event);
-    for (const CursorKey& each : cursorKeys) {
-        if (each.key == key) return moveCursor(each.move);
+    if (!hasFocus()) return false;
+    const auto cursorKey = std::find_if(cursorKeys.begin(), cursorKeys.end(),
+                                        [key](CursorKey each) { return each.key == key; });
+    if (cursorKey != cursorKeys.end()) {
+        moveCursor(cursorKey->move);
+        return true;
     }
-    if (std::find(pressKeys.begin(), pressKeys.end(), key) != pressKeys.end()) {
-        if (const auto control = underCursor()) press(*control, PressedBy::keyboard);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (std::find(pressKeys.begin(), pressKeys.end(), key) == pressKeys.end()) return false;
+    if (const auto control = underCursor()) press(*control, PressedBy::keyboard);
+    return true;
 }
 
 // The ring shows only while the table has the focus. Screen readers hear of the cursor once
@@ -196,13 +203,13 @@ void TableView::keyPressEvent(QKeyEvent* event) {
 void TableView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update(cursorRing());
-    QMetaObject::invokeMethod(this, &TableView::cursorMoved, Qt::QueuedConnection);
+    focusTurnedTimer_.start();
 }
 
 void TableView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update(cursorRing());
-    QMetaObject::invokeMethod(this, &TableView::cursorMoved, Qt::QueuedConnection);
+    focusTurnedTimer_.start();
 }
 
 void TableView::paintControl(QPainter& painter, const Look& look, const std::string& caption) {

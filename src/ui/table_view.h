@@ -83,6 +83,9 @@ class TableView : public QWidget {
     QRect cursorRing() const;
     bool ringShows() const { return keysInUse_ && hasFocus(); }
     void moveCursor(CursorMove move);
+    // Acts on a key of the table's own, the state key wherever the focus is in the table and
+    // the cursor's keys while the table has it; returns whether it was one.
+    bool takeKey(int key);
 
     const Form& form_;
     // The table as the last refresh read it, and as the one before; the two swap places.
@@ -91,6 +94,8 @@ class TableView : public QWidget {
     PictureCache pictures_;
     bool picturesAhead_ = false;
     QTimer picturesAheadTimer_;
+    // Says the cursor moved once the focus has turned, after the toolkit has told of it.
+    QTimer focusTurnedTimer_;
     std::optional<ControlRef> pressed_;
     unsigned revision_ = 0;
     std::optional<Place> cursor_;
