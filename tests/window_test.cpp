@@ -79,19 +79,27 @@ TEST_F(WindowTest, ShowcaseKingsIgnoreClicks) {
     EXPECT_EQ(form().state(), showcase);
 }
 
+// As a key goes: to the widget that has the focus, and from there to its parents.
 void pressAccessKey(QWidget* window, Qt::Key key) {
-    QTest::keyClick(window, key, Qt::AltModifier);
+    QWidget* focused = window->focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : window, key, Qt::AltModifier);
 }
 
 TEST_F(WindowTest, AccessKeysActOnlyOnVisibleEnabledButtons) {
     // A button its own key hides or disables never takes the focus on the way.
     QSignalSpy focusChanges(qApp, &QApplication::focusChanged);
+    QSignalSpy unused(window->table(), &ui::TableView::accessKeyUnused);
     pressAccessKey(window.get(), Qt::Key_R);
     pressAccessKey(window.get(), Qt::Key_N);
     EXPECT_TRUE(form().cmdstart.Visible) << "hidden buttons ignore their keys";
+    EXPECT_EQ(unused.count(), 2) << "and a screen reader hears why";
 
     pressAccessKey(window.get(), Qt::Key_S);
     ASSERT_FALSE(form().cmdstart.Visible) << "Alt+S starts the game";
+    // With a screen reader listening, Qt 6.4 hands the key press on after the button took it.
+    QKeyEvent handedOn(QEvent::KeyPress, Qt::Key_S, Qt::AltModifier);
+    QCoreApplication::sendEvent(window->table(), &handedOn);
+    EXPECT_EQ(unused.count(), 2) << "the key Start game took is no key left unused";
     ASSERT_TRUE(form().cmdremove.Visible && !form().cmdremove.Enabled);
 
     const FormState dealt = form().state();

@@ -31,6 +31,8 @@ constexpr std::array cursorKeys = {
     CursorKey{Qt::Key_Home, CursorMove::rowStart}, CursorKey{Qt::Key_End, CursorMove::rowEnd},
 };
 constexpr std::array pressKeys = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+constexpr std::array modifierKeys = {Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Shift, Qt::Key_Control,
+                                     Qt::Key_Meta};
 // Says the whole game's state: S, for the state and the score.
 constexpr int stateKey = Qt::Key_S;
 
@@ -175,9 +177,12 @@ void TableView::keyPressEvent(QKeyEvent* event) {
         if (std::exchange(accessKeyTaken_, std::nullopt) != letter) emit accessKeyUnused(letter);
         return;
     }
-    // Where the key press that a button took is not handed on, the next key ends the wait.
-    accessKeyTaken_.reset();
-    if (modifiers != Qt::NoModifier || !takeKey(key)) QWidget::keyPressEvent(event);
+    // Where the key press that a button took is not handed on, the next key ends the wait; a
+    // modifier's own press, handed on late, does not.
+    const bool modifier =
+        std::find(modifierKeys.begin(), modifierKeys.end(), key) != modifierKeys.end();
+    if (!modifier) accessKeyTaken_.reset();
+    if (modifier || modifiers != Qt::NoModifier || !takeKey(key)) QWidget::keyPressEvent(event);
 }
 
 bool TableView::takeKey(int key) {
