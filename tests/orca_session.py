@@ -211,8 +211,10 @@ def private_home(root):
     orca = os.path.join(os.environ["XDG_DATA_HOME"], "orca")
     os.makedirs(orca)
     # Without BRLTTY, braille would only fill the log with tracebacks; echoed keys would only
-    # fill it with key names.
-    settings = {"general": {"enableBraille": False, "enableKeyEcho": False},
+    # fill it with key names. Two presses of a key are two commands however quick, where Orca
+    # would take two within half a second for a double press with a meaning of its own.
+    settings = {"general": {"enableBraille": False, "enableKeyEcho": False,
+                            "doubleClickTimeout": 0},
                 "profiles": {"default": {"profile": ["Default", "default"]}},
                 "keybindings": {}, "pronunciations": {}}
     with open(os.path.join(orca, "user-settings.conf"), "w") as settings_file:
@@ -261,6 +263,21 @@ def start_desktop(launcher, registryd, metacity, xprop):
             break
     spy.terminate()
     spy.wait()
+    keys_do_not_repeat()
+
+
+def keys_do_not_repeat():
+    """Turns the keyboard's repeat off, which the window manager turns on as it starts: each
+    key is held until Orca has handled it, longer than a person holds one when the machine is
+    busy, and must not repeat meanwhile."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XAutoRepeatOff.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    check(display, "the X server takes a client")
+    x11.XAutoRepeatOff(display)
+    x11.XCloseDisplay(display)
 
 
 def card_name(accessible_name):
@@ -315,10 +332,13 @@ class Session:
     # --- keys -----------------------------------------------------------------------------
 
     def key_event(self, action, key, done="PROCESS"):
-        """Sends one key event and waits until Orca has handled it: the step that ends it."""
+        """Sends one key event and waits until Orca has handled it: the step that ends it, or
+        with done None, not at all. Returns when it went out."""
         start = self.log.mark()
         sent_at = time.monotonic()
         subprocess.run([self.xdotool, action, key], check=True)
+        if done is None:
+            return sent_at
         kind = "PRESSED" if action == "keydown" else "RELEASED"
         name = "|".join(map(re.escape, {key, ORCA_43_KEY_NAMES.get(key, key)}))
         self.log.wait_for_line(start, f"handling {key} {kind.lower()}",
@@ -327,14 +347,17 @@ class Session:
 
     def keys(self, *chord, command=False):
         """Presses the keys of a chord in order and releases them in reverse, one event at a
-        time, an Orca command's keys until the command is done; returns where the log stood
-        before and when the chord's last key went down."""
+        time, waiting for Orca to handle each: an Orca command's press until the command is
+        done, a modifier's press, and every release. A key the game takes as an access key may
+        reach Orca let go only, so a game's last key is waited for once let go. Returns where
+        the log stood before and when the chord's last key went down."""
         self.log.wait_until_idle()
         start = self.log.mark()
-        pressed_at = None
-        for key in chord:
-            pressed_at = self.key_event("keydown", key, self.command_done if command else "PROCESS")
-        for key in reversed(chord):
+        *modifiers, last = chord
+        for key in modifiers:
+            self.key_event("keydown", key)
+        pressed_at = self.key_event("keydown", last, self.command_done if command else None)
+        for key in [last, *reversed(modifiers)]:
             self.key_event("keyup", key)
         if not command:
             self.keys_since_move += 1
@@ -386,7 +409,7 @@ class Session:
         start = self.log.mark()
         pressed = []
         for _ in patterns:
-            pressed.append(self.key_event("keydown", "space"))
+            pressed.append(self.key_event("keydown", "space", None))
             self.key_event("keyup", "space")
 
         def sentences():

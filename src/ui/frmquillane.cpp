@@ -59,7 +59,7 @@ frmquillane::frmquillane(TickClock timer, QWidget* parent)
         announceCursor(table_);
     });
     connect(table_, &TableView::stateAsked, this, [this] { say(spoken::gameState(form_)); });
-    connect(table_, &TableView::accessKeyUnused, this, &frmquillane::refuseAccessKey);
+    connect(table_, &TableView::accessKeyOffered, this, &frmquillane::refuseAccessKey);
 
     for (const ControlRef& button : pushButtons)
         buttons_.emplace_back(button.kind, makeButton(button.kind));
@@ -92,8 +92,6 @@ QPushButton* frmquillane::makeButton(ControlKind kind) {
     button->setGeometry(toQRect(look.rect));
     button->setFont(fontFor(layout::defaultFont));
     connect(button, &QPushButton::clicked, this, [this, kind] { route({kind, 0}); });
-    connect(button, &GraphicalButton::accessKeyTaken, table_,
-            [this, kind] { table_->accessKeyTaken(descriptionOf(kind).accessKey); });
     return button;
 }
 

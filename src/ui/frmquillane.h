@@ -49,7 +49,7 @@ class frmquillane : public QMainWindow {
     // that did nothing says why to a listening screen reader.
     void route(ControlRef control, PressedBy by = PressedBy::pointer);
     void mirror();
-    // An access key whose button is hidden or disabled.
+    // Says why an access key does nothing, if its button is hidden or disabled.
     void refuseAccessKey(char key);
     // Has a listening screen reader told this, after what it has yet to hear.
     void say(std::string sentence);

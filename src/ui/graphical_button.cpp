@@ -26,7 +26,6 @@ GraphicalButton::GraphicalButton(ControlKind kind, const QString& caption, const
 
 bool GraphicalButton::event(QEvent* event) {
     if (event->type() != QEvent::Shortcut) return QPushButton::event(event);
-    emit accessKeyTaken();
     click();
     // Only a button still there to take it gets the focus: one its click hid or disabled would
     // have a screen reader name a control already gone.

@@ -27,10 +27,6 @@ class GraphicalButton : public QPushButton {
     // The form's push button that this one shows.
     ControlKind kind() const { return kind_; }
 
-  signals:
-    // Its access key clicked it.
-    void accessKeyTaken();
-
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -30,9 +30,7 @@ constexpr std::array cursorKeys = {
     CursorKey{Qt::Key_Up, CursorMove::up},         CursorKey{Qt::Key_Down, CursorMove::down},
     CursorKey{Qt::Key_Home, CursorMove::rowStart}, CursorKey{Qt::Key_End, CursorMove::rowEnd},
 };
-constexpr std::array pressKeys = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
-constexpr std::array modifierKeys = {Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Shift, Qt::Key_Control,
-                                     Qt::Key_Meta};
+constexpr std::array pressKeys = {Qt::Key_Space, Qt::Key_Return};
 // Says the whole game's state: S, for the state and the score.
 constexpr int stateKey = Qt::Key_S;
 
@@ -169,25 +167,36 @@ void TableView::moveCursor(CursorMove move) {
     emit cursorMoved();
 }
 
+// The keypad's keys are a screen reader's own (Orca's review and "where am I"); one that the
+// screen reader was too busy to answer for in time reaches the window all the same (Qt 6.4
+// waits a tenth of a second), and must not move the cursor or press a card.
 void TableView::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::AltModifier && key >= Qt::Key_A && key <= Qt::Key_Z) {
-        const auto letter = static_cast<char>('A' + (key - Qt::Key_A));
-        if (std::exchange(accessKeyTaken_, std::nullopt) != letter) emit accessKeyUnused(letter);
-        return;
-    }
-    // Where the key press that a button took is not handed on, the next key ends the wait; a
-    // modifier's own press, handed on late, does not.
-    const bool modifier =
-        std::find(modifierKeys.begin(), modifierKeys.end(), key) != modifierKeys.end();
-    if (!modifier) accessKeyTaken_.reset();
-    if (modifier || modifiers != Qt::NoModifier || !takeKey(key)) QWidget::keyPressEvent(event);
+    if (event->modifiers() != Qt::NoModifier || !takeKey(event->key(), event->isAutoRepeat()))
+        QWidget::keyPressEvent(event);
 }
 
-bool TableView::takeKey(int key) {
+// A key that may be an access key is offered to this widget (or the button with the focus,
+// and then to it) before any access key is tried: whether a button takes it is known here, as
+// it stands before the key. Qt 6.4 offers one key press twice, and with a screen reader
+// listening hands the press on again as a key press once the button has acted, so only the
+// first offer of a press counts: a press is told by when it came and which key it was. A key
+// held down is offered once.
+bool TableView::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && event->spontaneous()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool accessKey = (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier &&
+                               key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z &&
+                               !key->isAutoRepeat();
+        const std::pair offer{key->timestamp(), key->key()};
+        if (accessKey && std::exchange(lastOffered_, offer) != offer)
+            emit accessKeyOffered(static_cast<char>('A' + (key->key() - Qt::Key_A)));
+    }
+    return QWidget::event(event);
+}
+
+bool TableView::takeKey(int key, bool repeated) {
     if (key == stateKey) {
-        emit stateAsked();
+        if (!repeated) emit stateAsked();
         return true;
     }
     // The buttons' own keys reach here from a button that did not take them.
@@ -199,7 +208,8 @@ bool TableView::takeKey(int key) {
         return true;
     }
     if (std::find(pressKeys.begin(), pressKeys.end(), key) == pressKeys.end()) return false;
-    if (const auto control = underCursor()) press(*control, PressedBy::keyboard);
+    const auto control = underCursor();
+    if (control && !repeated) press(*control, PressedBy::keyboard);
     return true;
 }
 

@@ -45,10 +45,6 @@ class TableView : public QWidget {
     void press(ControlRef control, PressedBy by = PressedBy::pointer);
     // What the keyboard's cursor stands on, whether or not the table has the focus.
     std::optional<ControlRef> underCursor() const;
-    // A button took its access key. With a screen reader listening, Qt 6.4 hands the key press
-    // on to the focus all the same, once the screen reader has let it pass, after the button
-    // has acted; that press is no access key left unused.
-    void accessKeyTaken(char key) { accessKeyTaken_ = key; }
 
   signals:
     // Named in full, so that string-based connections and signal spies match the type.
@@ -57,14 +53,16 @@ class TableView : public QWidget {
     void cursorMoved();
     // A key asked for the whole game's state.
     void stateAsked();
-    // An access key that no button took, while this widget or one of its buttons had the focus.
-    void accessKeyUnused(char key);
+    // An access key was pressed while this widget or one of its buttons had the focus, before
+    // any button acted on it.
+    void accessKeyOffered(char key);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     // Watches the player's input everywhere, for whether the keys are in use.
@@ -84,8 +82,9 @@ class TableView : public QWidget {
     bool ringShows() const { return keysInUse_ && hasFocus(); }
     void moveCursor(CursorMove move);
     // Acts on a key of the table's own, the state key wherever the focus is in the table and
-    // the cursor's keys while the table has it; returns whether it was one.
-    bool takeKey(int key);
+    // the cursor's keys while the table has it; returns whether it was one. A key held down
+    // moves the cursor on, but presses and says only once.
+    bool takeKey(int key, bool repeated);
 
     const Form& form_;
     // The table as the last refresh read it, and as the one before; the two swap places.
@@ -99,7 +98,8 @@ class TableView : public QWidget {
     std::optional<ControlRef> pressed_;
     unsigned revision_ = 0;
     std::optional<Place> cursor_;
-    std::optional<char> accessKeyTaken_;
+    // The last key press offered as a possible access key: when it came, and which key it was.
+    std::pair<quint64, int> lastOffered_;
     // The player's last input was a key, rather than the mouse.
     bool keysInUse_ = false;
 };
