@@ -127,13 +127,13 @@ void frmquillane::route(ControlRef control, PressedBy by) {
 
 void frmquillane::refuseAccessKey(char key) {
     const auto control = accessKeyTarget(key);
-    if (!control || viewOf(form_, *control).takesInput || !QAccessible::isActive()) return;
-    tellScreenReader();
-    say(std::string(refusalOf(form_, *control)));
+    if (control && !viewOf(form_, *control).takesInput)
+        say(std::string(refusalOf(form_, *control)));
 }
 
 void frmquillane::say(std::string sentence) {
     if (sentence.empty() || !QAccessible::isActive()) return;
+    tellScreenReader();
     untold_ = std::move(sentence);
     QCoreApplication::postEvent(this, new QEvent(tellScreenReaderEvent), Qt::LowEventPriority);
 }

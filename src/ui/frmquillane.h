@@ -51,7 +51,8 @@ class frmquillane : public QMainWindow {
     void mirror();
     // Says why an access key does nothing, if its button is hidden or disabled.
     void refuseAccessKey(char key);
-    // Has a listening screen reader told this, after what it has yet to hear.
+    // Has a listening screen reader told this once the frame is painted, after whatever it has
+    // yet to hear.
     void say(std::string sentence);
 
     // Focus on a control that hid goes where a screen reader can say something true.

@@ -175,12 +175,12 @@ void TableView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-// A key that may be an access key is offered to this widget (or the button with the focus,
-// and then to it) before any access key is tried: whether a button takes it is known here, as
-// it stands before the key. Qt 6.4 offers one key press twice, and with a screen reader
-// listening hands the press on again as a key press once the button has acted, so only the
-// first offer of a press counts: a press is told by when it came and which key it was. A key
-// held down is offered once.
+// Before any button acts on a key that may be its access key, the key is offered to the focus:
+// this table, or one of its buttons and then this table. Whether the key's button takes it is
+// known here, as the button stands before the key. Qt 6.4 offers one press twice, and with a
+// screen reader listening hands it on again as a key press once the button has acted, so only
+// the first offer of a press counts: a press is told by when it came and which key it was.
+// The repeats of a held key count only where the toolkit does not mark them as repeats.
 bool TableView::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && event->spontaneous()) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -213,8 +213,9 @@ bool TableView::takeKey(int key, bool repeated) {
     return true;
 }
 
-// The ring shows only while the table has the focus. Screen readers hear of the cursor once
-// the toolkit has told them of the table itself, and that it left when it did.
+// The ring shows only while the table has the focus. A screen reader hears of the cursor's card
+// after the toolkit has told it of the table itself; once the table has lost the focus, the
+// card is no longer the focus the screen reader was told of.
 void TableView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update(cursorRing());
