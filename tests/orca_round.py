@@ -208,7 +208,8 @@ def review_the_table(play, returned):
 
 def cards_come_back(play):
     """The first turn of round 2 shows cards that left the table at the deal; the cursor on
-    one of them has Orca name it as it lies now."""
+    one of them has Orca name it as it lies now, and flat review, which reads only what shows,
+    finds it there."""
     turn(play)
     start, _ = play.keys("Up")
     card = play.focused().name
@@ -217,6 +218,13 @@ def cards_come_back(play):
         r"SPEECH OUTPUT: '" + re.escape(card)))
     play.keys_since_move = 0
     print(f"Up: the cursor on {card}, back on the table")
+    start, _ = play.keys("KP_Subtract", command=True)
+    play.log.wait_for_line(start, "flat review", re.compile(r"Entering flat review\."))
+    line = play.orca_key("KP_Up")
+    print("flat review, the cursor's line:", line)
+    check(any(card in said for said in line), f"flat review finds {card} showing")
+    start, _ = play.keys("KP_Subtract", command=True)
+    play.log.wait_for_line(start, "leaving flat review", re.compile(r"Leaving flat review\."))
 
 
 def report(play):
