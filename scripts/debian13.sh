@@ -7,7 +7,7 @@
 #    that the installed game shows its window on Xvfb;
 #  - runs the README's test command, sh scripts/test.sh, on a copy of this checkout (its
 #    committed and untracked files; build folders and ignored files stay behind).
-# Usage: sh scripts/debian13.sh [build-release/quillane_*.deb]
+# Usage: sh scripts/debian13.sh [build-deb/quillane_*.deb]
 # QUILLANE_SANITIZED_TESTS=no leaves out the sanitized half of the tests; QUILLANE_DEBIAN13_ROOT
 # says where the root goes (default build-debian13/root, made afresh on every run);
 # CMAKE_BUILD_PARALLEL_LEVEL and CI are passed on into the root. Needs root, or sudo.
