@@ -17,7 +17,7 @@ import re
 
 from orca_session import SENTENCE, card_name, check, listed, median, rank, run
 
-DEADLINE_SECONDS = 200
+DEADLINE_SECONDS = 400
 STOCK_CARDS = 24
 
 

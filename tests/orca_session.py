@@ -27,8 +27,8 @@ import time
 
 from screen_reader_round import Failure, check, die_with_me, start_display
 
-START_SECONDS = 20
-REACTION_SECONDS = 10
+START_SECONDS = 60
+REACTION_SECONDS = 30
 POLL_SECONDS = 0.05
 PR_SET_CHILD_SUBREAPER = 36
 SKIPPED = 77
