@@ -30,14 +30,7 @@ step() {
     echo "== Debian 13: $what took $(($(date +%s) - started)) s"
 }
 
-sh scripts/install-missing.sh sbuild
-sh scripts/testbed.sh "$suite"
-rm -rf build-debian13
-mkdir build-debian13
-step "sbuild builds $dsc" \
-    sbuild --chroot-mode=unshare --chroot="build-testbeds/$suite.tar.gz" --dist="$suite" \
-    --build-dir=build-debian13 --jobs="$(nproc)" --no-run-lintian --no-run-autopkgtest \
-    --no-run-piuparts "$dsc"
+step "sbuild builds $dsc" sh scripts/sbuild.sh "$suite" "$dsc" build-debian13
 set -- build-debian13/quillane_*.changes
 step "DEP-8 tests of Debian 13's package" sh scripts/dep8.sh "$suite" "$1" "$dsc"
 step "DEP-8 tests of Debian 12's package" sh scripts/dep8.sh "$suite" "$debian12_deb" "$dsc"
