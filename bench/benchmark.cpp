@@ -405,7 +405,8 @@ void addSoakRows(std::vector<Row>& rows) {
     const auto growthRow = [&](const char* whose, const std::vector<std::pair<double, double>>& kib,
                                const char* goal) {
         const double perGame = slope(kib);
-        rows.push_back({std::string(whose) + " memory growth per game after game 20 (KiB)",
+        rows.push_back({std::string(whose) + " memory growth per game after game " +
+                            std::to_string(static_cast<int>(settledAfterGames)) + " (KiB)",
                         {perGame, perGame, perGame},
                         "",
                         "",

@@ -52,10 +52,6 @@ std::string roundOver(const FormState& before, const FormState& after) {
     return " " + spoken::whatComesNext(after);
 }
 
-std::string wasteTop(const FormState& form) {
-    return cardName(form.waste.at(static_cast<std::size_t>(form.wastecount)));
-}
-
 std::string dealt(const FormState& after) {
     return "Round " + std::to_string(after.roundno) + " dealt. " + std::to_string(stockCount) +
            " cards to turn.";
@@ -63,11 +59,11 @@ std::string dealt(const FormState& after) {
 
 std::string turned(const FormState& before, const FormState& after, int left) {
     std::string text = before.stockstarted == 0 ? "Bottom row face up. " : "";
-    text += "Turned " + wasteTop(after);
+    text += "Turned " + spoken::wasteTop(after);
     if (left > 0) return text + ", " + std::to_string(left) + " left.";
     text += ". Stock empty.";
-    if (after.cmdnext.Visible) return text + " Next round: Alt+N.";
-    if (!movesLeft(after)) return text + " " + spoken::whatComesNext(after);
+    if (after.cmdnext.Visible || !movesLeft(after))
+        return text + " " + spoken::whatComesNext(after);
     return text + " Last round, total " + std::to_string(after.totalscore) + ".";
 }
 
@@ -75,7 +71,7 @@ std::string selected(const FormState& before, const FormState& after) {
     std::string text = spoken::selection(after);
     const Single takenFrom = after.sel2flag == 1 ? after.sel2left : after.sel1left;
     if (onWastePile(takenFrom) && after.wastecount > 0 && before.wastecount != after.wastecount)
-        text += " " + wasteTop(after) + " on the waste pile.";
+        text += " " + spoken::wasteTop(after) + " on the waste pile.";
     return text;
 }
 

@@ -34,18 +34,20 @@ bool noRoundAfterThis(const FormState& form, int) {
     return form.roundno >= rounds;
 }
 
+constexpr std::string_view startFirst = "Start game first: Alt+S.";
+
 // The first row for the control's kind that applies says why.
 constexpr auto refusals = std::to_array<Refusal>({
-    {imgcard, inShowcase, "Start game first: Alt+S."},
+    {imgcard, inShowcase, startFirst},
     {imgcard, twoSelected, "Two cards are selected. Remove: Alt+R."},
     {imgcard, always, "Already selected."},
     {Image1, always, "Face down until both cards below it are gone."},
-    {Image2, inShowcase, "Start game first: Alt+S."},
+    {Image2, inShowcase, startFirst},
     {Image2, stockUsedUp, "The stock is empty."},
     {Image2, always, "A card is selected. Remove first: Alt+R."},
-    {cmdremove, inShowcase, "Start game first: Alt+S."},
+    {cmdremove, inShowcase, startFirst},
     {cmdremove, always, "Nothing selected."},
-    {cmdnext, inShowcase, "Start game first: Alt+S."},
+    {cmdnext, inShowcase, startFirst},
     {cmdnext, noRoundAfterThis, "This is the last round."},
     {cmdnext, always, "Next round: once the stock is used up."},
     {cmdstart, always, "A game is on. New game: Alt+F, then G."},

@@ -84,6 +84,10 @@ std::string selection(const FormState& form) {
            std::to_string(rankOf(form.sel1card) + rankOf(form.sel2card)) + ".";
 }
 
+std::string wasteTop(const FormState& form) {
+    return cardName(form.waste.at(static_cast<std::size_t>(form.wastecount)));
+}
+
 std::string whatComesNext(const FormState& form) {
     if (form.cmdnext.Visible) return "Next round: Alt+N.";
     return "Game over, total " + std::to_string(form.totalscore) + ". New game: Alt+F, then G.";
@@ -98,8 +102,7 @@ std::string gameState(const FormState& form) {
     const int left = cardsLeftInStock(form);
     text += left > 0 ? " " + plural(left, "card") + " to turn." : std::string(" Stock empty.");
     if (form.stockstarted != 0 && form.wastecount > 0) {
-        text += " " + cardName(form.waste.at(static_cast<std::size_t>(form.wastecount))) +
-                " on the waste pile.";
+        text += " " + wasteTop(form) + " on the waste pile.";
     }
     if (form.selcount > 0) text += " " + selection(form);
     if (!movesLeft(form)) text += " Nothing left to remove. " + whatComesNext(form);

@@ -21,11 +21,13 @@ std::string scoreCell(const Form& form, int row, int column);
 
 // What is selected: "4 of spades selected.", "4 of spades and 9 of spades selected, 13.".
 std::string selection(const FormState& form);
+// The card on top of the waste pile, once a card has been turned.
+std::string wasteTop(const FormState& form);
 // The whole game as it stands, on demand: the round and its points, the total, the stock, the
 // waste pile's top, the selection, and what comes next once the round cannot go on.
 std::string gameState(const FormState& form);
-// What a player does next once the stock is used up and nothing is left to remove: the next
-// round, or a new game after the last.
+// What a player does next once the stock is used up: the next round while Next round shows,
+// else, once nothing is left to remove in the last round, a new game.
 std::string whatComesNext(const FormState& form);
 
 // "3 cards", "1 card".

@@ -50,7 +50,6 @@ TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QA
     speakTable(table->form(), told_);
     toldRevision_ = table->revision();
     listChildren();
-    rememberTold();
 }
 
 TableAccessible::~TableAccessible() {
@@ -78,8 +77,12 @@ QString TableAccessible::text(QAccessible::Text kind) const {
     return QAccessibleWidget::text(kind);
 }
 
+std::optional<ControlRef> TableAccessible::focusedCursor() const {
+    return table()->hasFocus() ? table()->underCursor() : std::nullopt;
+}
+
 bool TableAccessible::hasFocusOn(Readable what) const {
-    const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+    const auto cursor = focusedCursor();
     return cursor && Readable(*cursor) == what;
 }
 
@@ -91,7 +94,7 @@ const Speech* TableAccessible::speechOf(Readable what) const {
 
 QAccessibleInterface* TableAccessible::focusChild() const {
     catchUpUnheard();
-    const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+    const auto cursor = focusedCursor();
     return cursor && foundIn(told_, *cursor) != nullptr ? interfaceOf(*cursor) : nullptr;
 }
 
@@ -162,9 +165,10 @@ void TableAccessible::listChildren() const {
     }
 }
 
-void TableAccessible::rememberTold() const {
-    for (const Found& found : told_.found) {
-        if (!isButton(found.what)) made_.at(keyOf(found.what)).told = found;
+void TableAccessible::keepWhatLeaves(const std::vector<ReadingChange>& changes) const {
+    for (const ReadingChange& change : changes) {
+        if (change.kind == ReadingChange::Kind::left && !isButton(change.what))
+            made_.at(keyOf(change.what)).told = *foundIn(told_, change.what);
     }
 }
 
@@ -191,10 +195,11 @@ void TableAccessible::catchUp(EventSink sink, const std::function<void()>& betwe
     next_ = table()->reading();
     speakTable(table()->form(), next_);
     const std::vector<ReadingChange> changes = changesBetween(told_, next_);
+    keepWhatLeaves(changes);
     std::swap(told_, next_);
     listChildren();
     if (sink != nullptr) {
-        const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+        const auto cursor = focusedCursor();
         const auto underCursor = [&](const ReadingChange& change) {
             return cursor && change.what == Readable(*cursor);
         };
@@ -209,7 +214,6 @@ void TableAccessible::catchUp(EventSink sink, const std::function<void()>& betwe
     } else if (between) {
         between();
     }
-    rememberTold();
 }
 
 void TableAccessible::tellChange(EventSink sink, const ReadingChange& change) const {
@@ -265,7 +269,7 @@ void TableAccessible::tellFocusOn(EventSink sink, std::optional<ControlRef> curs
 
 void TableAccessible::tellFocus(EventSink sink) {
     catchUpUnheard();
-    const auto cursor = table()->hasFocus() ? table()->underCursor() : std::nullopt;
+    const auto cursor = focusedCursor();
     if (cursor != toldFocus_) tellFocusOn(sink, cursor);
 }
 

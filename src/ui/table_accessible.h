@@ -68,8 +68,10 @@ class TableAccessible : public QAccessibleWidget {
     void catchUp(EventSink sink, const std::function<void()>& between) const;
     void catchUpUnheard() const;
     void listChildren() const;
-    // Keeps what a screen reader may have learnt of each child, for when it has left.
-    void rememberTold() const;
+    // The card or stock under the keyboard's cursor while the table has the focus.
+    std::optional<ControlRef> focusedCursor() const;
+    // Keeps what a screen reader was last told of each child that leaves, for while it is away.
+    void keepWhatLeaves(const std::vector<ReadingChange>& changes) const;
     QAccessibleInterface* interfaceOf(Readable what) const;
     void tellChange(EventSink sink, const ReadingChange& change) const;
     // Tells what changed about a child since it was last told of, if it has been told of.
@@ -77,7 +79,7 @@ class TableAccessible : public QAccessibleWidget {
     void tellFocusOn(EventSink sink, std::optional<ControlRef> cursor) const;
 
     // The interfaces of the children this one made itself, by what they show, with what a
-    // screen reader was last told of each.
+    // screen reader was last told of each when it last left the table.
     struct Made {
         QAccessible::Id id = 0;
         std::optional<Found> told;
