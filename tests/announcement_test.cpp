@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "access/announcement.h"
+#include "access/refusal.h"
+#include "access/spoken.h"
 #include "dealt_form.h"
-#include "model/announcement.h"
-#include "model/refusal.h"
-#include "model/spoken.h"
 
 namespace quillane {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "access/spoken.h"
+#include "access/table_reading.h"
 #include "dealt_form.h"
 #include "model/control_view.h"
-#include "model/spoken.h"
-#include "model/table_reading.h"
 
 namespace quillane {
 namespace {

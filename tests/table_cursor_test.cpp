@@ -5,8 +5,8 @@
 
 #include <functional>
 
+#include "access/table_cursor.h"
 #include "dealt_form.h"
-#include "model/table_cursor.h"
 
 namespace quillane {
 namespace {

@@ -15,7 +15,6 @@
 #include "model/control_view.h"
 #include "model/form.h"
 #include "model/layout.h"
-#include "model/spoken.h"
 #include "model/table.h"
 
 namespace quillane {
@@ -32,8 +31,9 @@ using Handler = void (*)(Form& form, int index) noexcept;
 
 // Everything that makes a kind of control what it is. Adding a control to the window takes its
 // design in the layout, its field in the form (and its handler, if it takes input), its entry in
-// ControlKind at its place in the stacking order, one of these at the same place, and its line
-// in docs/glossary.md.
+// ControlKind at its place in the stacking order, one of these at the same place, its line in
+// docs/glossary.md, and, for a picture a screen reader names in words of its own, its entry in
+// src/access/control_speech.cpp.
 struct KindDescription {
     ControlKind kind = ControlKind::Lblver;
     std::string_view name{};
@@ -58,10 +58,6 @@ struct KindDescription {
     appearance::Appearance appearance = nullptr;
     // A label's caption, or a button's or menu item's text.
     appearance::Caption caption = nullptr;
-    // What a screen reader says of a picture; labels, buttons and menu items say their caption.
-    Speech (*speech)(const Form& form, int index) = nullptr;
-    // Whether a screen reader finds the control while it is not painted.
-    bool (*readWhileHidden)(const Form& form) = nullptr;
     // Every input reaches its handler through here, and only while the control takes input.
     Handler handler = nullptr;
     // The buttons' access keys work on the whole window; the menu items' only inside the open
@@ -112,7 +108,6 @@ inline constexpr auto all = std::to_array<KindDescription>({
      .drawing = Drawing::face,
      .lowerBand = {{.below = 3, .under = Line2}},
      .appearance = picture<&S::imgcard>,
-     .speech = spoken::face,
      .handler = [](Form& form,
                    int index) noexcept { form.imgcard_Click(static_cast<Integer>(index)); }},
     {.kind = Line2,
@@ -159,17 +154,15 @@ inline constexpr auto all = std::to_array<KindDescription>({
      .name = "Image2",
      .drawing = Drawing::back,
      .appearance = picture<&S::Image2>,
-     .speech = spoken::stock,
-     // A used-up stock reads as empty where it lay, rather than vanishing from the round.
-     .readWhileHidden = [](const Form& form) { return !form.inShowcase(); },
      .handler = [](Form& form, int) noexcept { form.Image2_Click(); }},
-    {.kind = Image1,
-     .name = "Image1",
-     .count = faceDownPictureCount,
-     .drawing = Drawing::back,
-     .tail = {{.from = firstStockPosition}},
-     .appearance = picture<&S::Image1>,
-     .speech = spoken::faceDown},
+    {
+        .kind = Image1,
+        .name = "Image1",
+        .count = faceDownPictureCount,
+        .drawing = Drawing::back,
+        .tail = {{.from = firstStockPosition}},
+        .appearance = picture<&S::Image1>,
+    },
     {.kind = cmdstart,
      .name = "cmdstart",
      .drawing = Drawing::button,

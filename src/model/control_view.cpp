@@ -4,7 +4,6 @@
 #include "model/control_view.h"
 
 #include "model/control_kinds.h"
-#include "model/spoken.h"
 
 namespace quillane {
 
@@ -31,13 +30,6 @@ ControlView viewOf(const Form& form, ControlRef control) {
 std::string_view captionOf(const Form& form, ControlRef control) {
     const KindDescription& kind = descriptionOf(control.kind);
     return kind.caption ? kind.caption(form, control.index) : std::string_view();
-}
-
-Speech speechOf(const Form& form, ControlRef control) {
-    const KindDescription& kind = descriptionOf(control.kind);
-    if (kind.readingAt(control.index) == Reading::notRead) return {};
-    if (kind.speech) return kind.speech(form, control.index);
-    return {spoken::withoutAccessKey(captionOf(form, control)), {}};
 }
 
 std::string controlName(ControlRef control) {

@@ -58,16 +58,6 @@ ControlView viewOf(const Form& form, ControlRef control);
 // for pictures and lines. It lives as long as the form is not changed.
 std::string_view captionOf(const Form& form, ControlRef control);
 
-// What a screen reader says of a control, its name and its description: "Queen of spades, row 6"
-// / "face up, slot 15"; "8 of hearts, on the waste pile" / "top of the waste pile, 5 cards";
-// "Face-down card, row 6" / "slot 15".
-struct Speech {
-    std::string name;
-    std::string description;
-    friend bool operator==(const Speech&, const Speech&) = default;
-};
-Speech speechOf(const Form& form, ControlRef control);
-
 // "imgcard(12)", "Image2", "lblscore(3)": the control's name in messages.
 std::string controlName(ControlRef control);
 inline std::ostream& operator<<(std::ostream& out, ControlRef control) {

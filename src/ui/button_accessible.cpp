@@ -5,7 +5,7 @@
 
 #include <QKeySequence>
 
-#include "model/spoken.h"
+#include "access/spoken.h"
 #include "ui/qt_convert.h"
 
 namespace quillane::ui {

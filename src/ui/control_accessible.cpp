@@ -3,8 +3,8 @@
 
 #include "ui/control_accessible.h"
 
+#include "access/table_cursor.h"
 #include "model/stacking.h"
-#include "model/table_cursor.h"
 #include "ui/qt_convert.h"
 #include "ui/table_accessible.h"
 #include "ui/table_view.h"

@@ -12,11 +12,11 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "model/announcement.h"
+#include "access/announcement.h"
+#include "access/refusal.h"
+#include "access/spoken.h"
 #include "model/control_kinds.h"
 #include "model/input_routes.h"
-#include "model/refusal.h"
-#include "model/spoken.h"
 #include "ui/accessible_factory.h"
 #include "ui/fonts.h"
 #include "ui/graphical_button.h"

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "model/table_reading.h"
+#include "access/table_reading.h"
 #include "ui/control_accessible.h"
 
 namespace quillane::ui {

@@ -6,8 +6,8 @@
 #include <QAccessible>
 #include <algorithm>
 
+#include "access/spoken.h"
 #include "model/control_kinds.h"
-#include "model/spoken.h"
 #include "ui/control_accessible.h"
 #include "ui/graphical_button.h"
 #include "ui/qt_convert.h"

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "access/table_reading.h"
 #include "model/form.h"
-#include "model/table_reading.h"
 
 namespace quillane::ui {
 

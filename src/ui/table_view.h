@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <optional>
 
+#include "access/table_cursor.h"
+#include "access/table_reading.h"
 #include "model/form.h"
-#include "model/table_cursor.h"
-#include "model/table_reading.h"
 #include "ui/picture_cache.h"
 
 namespace quillane::ui {

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: The Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/spoken.h"
+#include "access/spoken.h"
 
 #include <algorithm>
 #include <array>
 
-#include "model/moves_left.h"
+#include "access/moves_left.h"
 
 namespace quillane::spoken {
 

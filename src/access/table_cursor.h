@@ -5,10 +5,10 @@
 
 #include <optional>
 
+#include "access/table_reading.h"
 #include "model/control_ref.h"
 #include "model/form.h"
 #include "model/table.h"
-#include "model/table_reading.h"
 
 namespace quillane {
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: The Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/announcement.h"
+#include "access/announcement.h"
 
 #include <vector>
 
+#include "access/moves_left.h"
+#include "access/spoken.h"
 #include "model/cards.h"
-#include "model/moves_left.h"
-#include "model/spoken.h"
 #include "model/table.h"
 
 namespace quillane {

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: The Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/table_reading.h"
+#include "access/table_reading.h"
 
 #include <algorithm>
 #include <tuple>
 
+#include "access/spoken.h"
 #include "model/control_kinds.h"
-#include "model/spoken.h"
 
 namespace quillane {
 
@@ -57,8 +57,7 @@ void readFound(const Form& form, TableReading& reading) {
     };
     for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
         const ControlView& view = reading.views.at(i);
-        const auto readWhileHidden = descriptionOf(stackingOrder.at(i).kind).readWhileHidden;
-        const bool read = view.look.visible || (readWhileHidden && readWhileHidden(form));
+        const bool read = view.look.visible || readWhileHidden(form, stackingOrder.at(i));
         if (read && view.reading != Reading::inScoreTable && view.reading != Reading::notRead)
             add(view.reading, view.look.rect, i, stackingOrder.at(i), view.takesInput);
     }

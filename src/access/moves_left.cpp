@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/moves_left.h"
+#include "access/moves_left.h"
 
 #include <array>
 

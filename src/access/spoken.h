@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/control_view.h"
+#include "access/control_speech.h"
 #include "model/form.h"
 
 // What a screen reader says of each picture on the table, by its index in its control array.

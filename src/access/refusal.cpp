@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/refusal.h"
+#include "access/refusal.h"
 
 #include <array>
 

@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "access/control_speech.h"
 #include "model/control_view.h"
 #include "model/form.h"
 #include "model/stacking.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/table_cursor.h"
+#include "access/table_cursor.h"
 
 #include <cmath>
 
