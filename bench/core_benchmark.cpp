@@ -8,6 +8,7 @@
 #include "autoplay.h"
 #include "model/form.h"
 #include "model/generator.h"
+#include "model/input_routes.h"
 
 namespace quillane {
 namespace {
@@ -110,10 +111,10 @@ void wholeRound(benchmark::State& state) {
     form.Form_Load();
     for (auto _ : state) {
         form.mnunew_Click();
-        autoplay::play(form, {ControlKind::cmdstart});
+        dispatch(form, {ControlKind::cmdstart});
         while (const auto move = autoplay::nextMove(form)) {
             if (move->kind == ControlKind::cmdnext) break;
-            autoplay::play(form, *move);
+            dispatch(form, *move);
         }
         benchmark::DoNotOptimize(form.roundscore);
     }

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <iostream>
 
+#include "form_state_printer.h"
 #include "ui/table_accessible.h"
 #include "window_fixture.h"
 

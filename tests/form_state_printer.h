@@ -4,14 +4,22 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "model/control_kinds.h"
 #include "model/form.h"
+#include "model/table.h"
 
 // How GoogleTest prints the form's state when a comparison fails: one control or variable to a
 // line, so that the two states of a failed comparison can be read side by side. The states
 // themselves compare whole, with their defaulted ==, whatever is printed here.
 namespace quillane {
+
+// "slot 15" for a tableau slot, "stock card 30" for a stock position.
+inline std::string positionName(int position) {
+    if (position >= 0 && position < slotCount) return "slot " + std::to_string(position);
+    return "stock card " + std::to_string(position);
+}
 
 namespace printing {
 

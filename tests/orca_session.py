@@ -33,7 +33,6 @@ POLL_SECONDS = 0.05
 PR_SET_CHILD_SUBREAPER = 36
 SKIPPED = 77
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*\}|\[.*\])$")
-RANKS = {"Ace": 1, "Jack": 11, "Queen": 12, "King": 13}
 ALREADY_RUNNING = "Another screen reader process is already running"
 # How each Orca's log says it is ready, and the step of its log that ends a command's key
 # press. Orca 43 is ready when its start-up is complete, and carries a command out while it
@@ -283,11 +282,6 @@ def keys_do_not_repeat():
 def card_name(accessible_name):
     """"Queen of spades" of "Queen of spades, row 7"."""
     return accessible_name.split(", ")[0]
-
-
-def rank(card):
-    word = card.split(" of ")[0]
-    return RANKS.get(word) or int(word)
 
 
 def listed(names):

@@ -28,6 +28,15 @@ class Failure(Exception):
     pass
 
 
+RANKS = {"Ace": 1, "Jack": 11, "Queen": 12, "King": 13}
+
+
+def rank(card):
+    """The rank of "Queen of spades" or "Queen of spades, row 7": 12."""
+    word = card.split(" of ")[0]
+    return RANKS.get(word) or int(word)
+
+
 def check(condition, what):
     if not condition:
         raise Failure(what)
@@ -215,12 +224,6 @@ def main():
     check((grid.nRows, grid.nColumns) == (6, 2), "six rows of two")
     check(grid.getAccessibleAt(0, 1).getRole() == pyatspi.ROLE_TABLE_CELL, "cells")
     check(grid.getColumnHeader(1).name == "Score", "the heading row heads the columns")
-
-    ranks = {"Ace": 1, "Jack": 11, "Queen": 12, "King": 13}
-
-    def rank(name):
-        word = name.split(" of ")[0]
-        return ranks.get(word) or int(word)
 
     def removable(seen):
         """A King alone or two cards adding to 13, among the faces that take a press."""

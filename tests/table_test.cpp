@@ -6,6 +6,7 @@
 #include <cmath>
 #include <set>
 
+#include "form_state_printer.h"
 #include "model/control_view.h"
 #include "model/layout.h"
 #include "model/stacking.h"

@@ -31,7 +31,7 @@ std::vector<int> selectableCards(const Form& form) {
 
 std::optional<int> partnerOf(int card, const std::vector<int>& cards) {
     for (int other : cards) {
-        if (rankOf(card) + rankOf(other) == pairSum) return other;
+        if (rankOf(other) == partnerRank(rankOf(card))) return other;
     }
     return std::nullopt;
 }
@@ -65,10 +65,6 @@ std::optional<ControlRef> nextMove(const Form& form) {
     if (takesInput(form, stock)) return stock;
     if (takesInput(form, nextRound)) return nextRound;
     return std::nullopt;
-}
-
-void play(Form& form, ControlRef move) {
-    dispatch(form, move);
 }
 
 }  // namespace quillane::autoplay

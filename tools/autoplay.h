@@ -14,9 +14,7 @@ namespace quillane::autoplay {
 // picks the next one to click, reading what is already selected from the game's variables: a
 // lone King, or a pair adding up to thirteen, taken and removed; otherwise the stock; otherwise
 // the next round. nullopt when nothing is left to do (game over).
+// The caller plays it through the routing table (dispatch), as the window does.
 std::optional<ControlRef> nextMove(const Form& form);
-
-// Clicks the control through the routing table, as the window does.
-void play(Form& form, ControlRef move);
 
 }  // namespace quillane::autoplay

@@ -85,18 +85,16 @@ std::string settled(const FormState& before, const FormState& after) {
                std::to_string(rankOf(before.sel1card) + rankOf(before.sel2card)) + ": put back." +
                roundOver(before, after);
     }
-    const auto round = static_cast<std::size_t>(after.roundno);
-    return "Removed " + cards + "." + turnedFaceUp(before, after) + " Round " +
-           std::to_string(after.roundno) + ": " +
-           spoken::plural(after.roundscore.at(round), "point") + ", total " +
-           std::to_string(after.totalscore) + "." + roundOver(before, after);
+    return "Removed " + cards + "." + turnedFaceUp(before, after) + " " +
+           spoken::roundScore(after, false) + roundOver(before, after);
 }
 
 }  // namespace
 
 std::string announcementOf(const FormState& before, const FormState& after) {
     if (before.inShowcase() && !after.inShowcase()) return dealt(after);
-    if (!before.inShowcase() && after.inShowcase()) return "New game. Start game: Alt+S.";
+    if (!before.inShowcase() && after.inShowcase())
+        return "New game. " + spoken::pressing("Start game", ControlKind::cmdstart);
     if (after.inShowcase()) return "";
     if (after.roundno != before.roundno) return dealt(after);
     if (const int left = spoken::cardsLeftInStock(after); left < spoken::cardsLeftInStock(before))

@@ -19,9 +19,9 @@ bool movesLeft(const FormState& form) {
             rankShows.at(static_cast<std::size_t>(rankOf(card))) = true;
     }
     if (rankShows.at(kingRank)) return true;
-    for (int rank = 1; rank < pairSum - rank; ++rank) {
+    for (int rank = 1; rank < partnerRank(rank); ++rank) {
         if (rankShows.at(static_cast<std::size_t>(rank)) &&
-            rankShows.at(static_cast<std::size_t>(pairSum - rank)))
+            rankShows.at(static_cast<std::size_t>(partnerRank(rank))))
             return true;
     }
     return false;

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "access/spoken.h"
+
 namespace quillane {
 
 namespace {
@@ -12,10 +14,13 @@ namespace {
 using enum ControlKind;
 using Applies = bool (*)(const FormState& form, int index);
 
+// Why a press did nothing, and then, where another control would help, what to press.
 struct Refusal {
     ControlKind kind;
     Applies applies;
-    std::string_view sentence;
+    std::string_view why;
+    std::string_view instead{};
+    ControlKind insteadPress = cmdstart;
 };
 
 bool always(const FormState&, int) {
@@ -34,31 +39,36 @@ bool noRoundAfterThis(const FormState& form, int) {
     return form.roundno >= rounds;
 }
 
-constexpr std::string_view startFirst = "Start game first: Alt+S.";
-
 // The first row for the control's kind that applies says why.
 constexpr auto refusals = std::to_array<Refusal>({
-    {imgcard, inShowcase, startFirst},
-    {imgcard, twoSelected, "Two cards are selected. Remove: Alt+R."},
+    {imgcard, inShowcase, "", "Start game first", cmdstart},
+    {imgcard, twoSelected, "Two cards are selected.", "Remove", cmdremove},
     {imgcard, always, "Already selected."},
     {Image1, always, "Face down until both cards below it are gone."},
-    {Image2, inShowcase, startFirst},
+    {Image2, inShowcase, "", "Start game first", cmdstart},
     {Image2, stockUsedUp, "The stock is empty."},
-    {Image2, always, "A card is selected. Remove first: Alt+R."},
-    {cmdremove, inShowcase, startFirst},
+    {Image2, always, "A card is selected.", "Remove first", cmdremove},
+    {cmdremove, inShowcase, "", "Start game first", cmdstart},
     {cmdremove, always, "Nothing selected."},
-    {cmdnext, inShowcase, startFirst},
+    {cmdnext, inShowcase, "", "Start game first", cmdstart},
     {cmdnext, noRoundAfterThis, "This is the last round."},
     {cmdnext, always, "Next round: once the stock is used up."},
-    {cmdstart, always, "A game is on. New game: Alt+F, then G."},
+    {cmdstart, always, "A game is on.", "New game", mnunew},
 });
+
+std::string sentenceOf(const Refusal& refusal) {
+    std::string text(refusal.why);
+    if (refusal.instead.empty()) return text;
+    if (!text.empty()) text += " ";
+    return text + spoken::pressing(refusal.instead, refusal.insteadPress);
+}
 
 }  // namespace
 
-std::string_view refusalOf(const FormState& form, ControlRef control) {
+std::string refusalOf(const FormState& form, ControlRef control) {
     for (const Refusal& refusal : refusals) {
         if (refusal.kind == control.kind && refusal.applies(form, control.index))
-            return refusal.sentence;
+            return sentenceOf(refusal);
     }
     return "Nothing to do.";
 }

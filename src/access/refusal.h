@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <string_view>
+#include <string>
 
 #include "model/control_ref.h"
 #include "model/form.h"
@@ -13,6 +13,6 @@ namespace quillane {
 // What a player who pressed a key hears when the press did nothing: a card or the stock under
 // the cursor that takes no press now, or a button's access key while the button is hidden or
 // disabled. A click that does nothing stays silent, as it always has.
-std::string_view refusalOf(const FormState& form, ControlRef control);
+std::string refusalOf(const FormState& form, ControlRef control);
 
 }  // namespace quillane

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "access/moves_left.h"
+#include "model/control_kinds.h"
 
 namespace quillane::spoken {
 
@@ -26,7 +27,33 @@ std::string placeInRow(int slot) {
            " from the left";
 }
 
+// The modifier that goes with an access key.
+constexpr std::string_view accessKeyModifier = "Alt+";
+
+std::string keysFor(ControlKind control) {
+    const KindDescription& kind = descriptionOf(control);
+    const std::string modified(accessKeyModifier);
+    if (kind.drawing != Drawing::menuItem) return modified + kind.accessKey;
+    // A menu item's key works inside the open File menu. Its caption does not depend on the
+    // form's state.
+    static const ControlStates design;
+    return modified + accessKeyOf(layout::mnufileCaption) + ", then " +
+           accessKeyOf(kind.caption(design, 0));
+}
+
 }  // namespace
+
+std::string roundScore(const FormState& form, bool withRoundCount) {
+    const auto round = static_cast<std::size_t>(form.roundno);
+    return "Round " + std::to_string(form.roundno) +
+           (withRoundCount ? " of " + std::to_string(rounds) : std::string()) + ": " +
+           plural(form.roundscore.at(round), "point") + ", total " +
+           std::to_string(form.totalscore) + ".";
+}
+
+std::string pressing(std::string_view what, ControlKind control) {
+    return std::string(what) + ": " + keysFor(control) + ".";
+}
 
 std::string plural(int count, std::string_view thing) {
     return std::to_string(count) + " " + std::string(thing) + (count == 1 ? "" : "s");
@@ -89,16 +116,14 @@ std::string wasteTop(const FormState& form) {
 }
 
 std::string whatComesNext(const FormState& form) {
-    if (form.cmdnext.Visible) return "Next round: Alt+N.";
-    return "Game over, total " + std::to_string(form.totalscore) + ". New game: Alt+F, then G.";
+    if (form.cmdnext.Visible) return pressing("Next round", ControlKind::cmdnext);
+    return "Game over, total " + std::to_string(form.totalscore) + ". " +
+           pressing("New game", ControlKind::mnunew);
 }
 
 std::string gameState(const FormState& form) {
-    if (form.inShowcase()) return "No game on. Start game: Alt+S.";
-    const auto round = static_cast<std::size_t>(form.roundno);
-    std::string text = "Round " + std::to_string(form.roundno) + " of " + std::to_string(rounds) +
-                       ": " + plural(form.roundscore.at(round), "point") + ", total " +
-                       std::to_string(form.totalscore) + ".";
+    if (form.inShowcase()) return "No game on. " + pressing("Start game", ControlKind::cmdstart);
+    std::string text = roundScore(form, true);
     const int left = cardsLeftInStock(form);
     text += left > 0 ? " " + plural(left, "card") + " to turn." : std::string(" Stock empty.");
     if (form.stockstarted != 0 && form.wastecount > 0) {

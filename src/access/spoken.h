@@ -9,7 +9,9 @@
 #include "access/control_speech.h"
 #include "model/form.h"
 
-// What a screen reader says of each picture on the table, by its index in its control array.
+// The words a player hears: what each picture on the table is called, by its index in its
+// control array; the score table's cells; and the sentences that say the game's state, the
+// selection and what comes next.
 namespace quillane::spoken {
 
 Speech face(const Form& form, int card);
@@ -29,6 +31,13 @@ std::string gameState(const FormState& form);
 // What a player does next once the stock is used up: the next round while Next round shows,
 // else, once nothing is left to remove in the last round, a new game.
 std::string whatComesNext(const FormState& form);
+
+// "Round 2: 3 points, total 10.", or, with the count of rounds, "Round 2 of 5: 3 points, total 10."
+std::string roundScore(const FormState& form, bool withRoundCount);
+
+// "Remove: Alt+R.": what to do, and the keys that do it: a push button's access key, or the
+// File menu's and then a menu item's, as their captions mark them.
+std::string pressing(std::string_view what, ControlKind control);
 
 // "3 cards", "1 card".
 std::string plural(int count, std::string_view thing);

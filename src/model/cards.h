@@ -31,6 +31,11 @@ constexpr int cardOf(int rank, Suit suit) {
 constexpr bool isKing(int card) {
     return rankOf(card) == kingRank;
 }
+// The rank that a card of this rank pairs with, their ranks adding up to thirteen; a King's is
+// 0, for a King pairs with no card and goes alone.
+constexpr int partnerRank(int rank) {
+    return pairSum - rank;
+}
 constexpr bool isRed(Suit suit) {
     return suit == Suit::hearts || suit == Suit::diamonds;
 }

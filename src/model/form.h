@@ -97,7 +97,6 @@ class Form : public FormState {
     explicit Form(std::unique_ptr<RandomSource> generator = nullptr, TickClock timer = TickClock());
 
     const FormState& state() const { return *this; }
-    const ControlStates& controls() const { return *this; }
 
     // --- Event handlers ---
     void Form_Load() noexcept;

@@ -10,8 +10,9 @@
 #include "model/integer.h"
 #include "model/table.h"
 
-// The window's layout as it stands at creation: every place, size, colour, font and caption.
-// Places and sizes are in twips, 15 to a screen pixel.
+// The window's layout as it stands at creation: the controls' places and sizes, colours, fonts
+// and captions (the places of the table's cards are in table.h). Places and sizes are in twips,
+// 15 to a screen pixel.
 namespace quillane::layout {
 
 struct Size {
@@ -58,6 +59,8 @@ inline constexpr Rgb cyan = {0, 255, 255};
 inline constexpr Rgb maroon = {128, 0, 0};
 inline constexpr Rgb blue = {0, 0, 255};
 inline constexpr Rgb lightGrey = {192, 192, 192};
+inline constexpr Rgb grey = {128, 128, 128};
+inline constexpr Rgb white = {255, 255, 255};
 
 inline constexpr Rgb tableColour = green;
 
@@ -87,6 +90,14 @@ inline constexpr ButtonDesign cmdstart = {{3720, 4800, 4695, 375}, "&Start game"
 inline constexpr ButtonDesign cmdnext = {{5040, 7320, 2415, 375}, "&Next round", orange};
 inline constexpr ButtonDesign cmdremove = {{8520, 4680, 2535, 375}, "&Remove", cyan};
 
+// The edges of what stands out or sinks in, the push buttons and the pictures' frames: light
+// and dark shadows, and the face between them; a disabled button's caption is greyed.
+inline constexpr Rgb bevelLight = white;
+inline constexpr Rgb bevelShadow = grey;
+inline constexpr Rgb bevelDarkShadow = black;
+inline constexpr Rgb bevelFace = lightGrey;
+inline constexpr Rgb disabledCaption = grey;
+
 // Labels paint their background and never size themselves to their text. A text colour of
 // nullopt is the system's button-text colour.
 struct LabelDesign {
@@ -103,7 +114,7 @@ inline constexpr LabelDesign lblots = {{4920, 0, 7095, 495}, std::nullopt, green
 inline constexpr LabelDesign lblwritten = {{8640, 7320, 3255, 375}, blue, green, captionFont};
 inline constexpr LabelDesign lblzev = {{120, 7320, 1935, 375}, blue, green, captionFont};
 
-inline constexpr std::string_view versionCaption = "Ver. 1.03";
+inline constexpr std::string_view versionCaption = "Ver. " QUILLANE_VERSION;
 inline constexpr std::string_view startHint = "Click this card for start";
 inline constexpr std::string_view titleCaption = "QUILLANE";
 inline constexpr std::string_view writtenCaption = "Written with Qt 6";

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 
 #include "model/integer.h"
 
@@ -110,8 +109,5 @@ constexpr bool inSelection(Single left) {
     return placeByLeft(left) == Whereabouts::inSelectionSlot1 ||
            placeByLeft(left) == Whereabouts::inSelectionSlot2;
 }
-
-// "slot 15" for a tableau slot, "stock card 30" for a stock position.
-std::string positionName(int position);
 
 }  // namespace quillane

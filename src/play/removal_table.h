@@ -29,10 +29,10 @@ constexpr std::array<RemovalEntry, removalEntryCount> makeRemovalTable() {
     for (Integer king : kings) table.at(next++) = {king, std::nullopt};
     for (int card = 0; card < cardCount; ++card) {
         if (isKing(card)) continue;
-        const int partnerRank = pairSum - rankOf(card);
+        const int partner = partnerRank(rankOf(card));
         for (int suit = 0; suit < 4; ++suit) {
             table.at(next++) = {static_cast<Integer>(card),
-                                static_cast<Integer>(cardOf(partnerRank, static_cast<Suit>(suit)))};
+                                static_cast<Integer>(cardOf(partner, static_cast<Suit>(suit)))};
         }
     }
     return table;

@@ -6,16 +6,11 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "model/layout.h"
 #include "ui/bevel.h"
+#include "ui/qt_convert.h"
 
 namespace quillane::ui {
-
-namespace {
-const QColor light(255, 255, 255);
-const QColor shadow(128, 128, 128);
-const QColor darkShadow(0, 0, 0);
-const QColor disabledText(128, 128, 128);
-}  // namespace
 
 GraphicalButton::GraphicalButton(ControlKind kind, const QString& caption, const QColor& face,
                                  QWidget* parent)
@@ -39,6 +34,9 @@ void GraphicalButton::paintEvent(QPaintEvent*) {
     const QRect outer = rect();
     painter.fillRect(outer, face_);
     const bool sunken = isDown();
+    const QColor light = toQColor(layout::bevelLight);
+    const QColor shadow = toQColor(layout::bevelShadow);
+    const QColor darkShadow = toQColor(layout::bevelDarkShadow);
     // Light above and left, shadow below and right; the other way while pressed.
     const RingColours outerRing =
         sunken ? RingColours{darkShadow, light} : RingColours{light, darkShadow};
@@ -47,7 +45,8 @@ void GraphicalButton::paintEvent(QPaintEvent*) {
 
     const QRect caption = outer.translated(sunken ? 1 : 0, sunken ? 1 : 0);
     painter.setFont(font());
-    painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : disabledText);
+    painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText)
+                               : toQColor(layout::disabledCaption));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
         painter.setPen(QPen(darkShadow, 1, Qt::DotLine));

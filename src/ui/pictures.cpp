@@ -49,8 +49,9 @@ void paintBack(QPainter& painter) {
 
 // A sunken two-pixel frame: darker above and to the left, lighter below and to the right.
 void paintFrame(QPainter& painter, QSize size) {
-    paintBevel(painter, QRect(QPoint(0, 0), size), {QColor(128, 128, 128), QColor(255, 255, 255)},
-               {QColor(0, 0, 0), QColor(192, 192, 192)});
+    paintBevel(painter, QRect(QPoint(0, 0), size),
+               {toQColor(layout::bevelShadow), toQColor(layout::bevelLight)},
+               {toQColor(layout::bevelDarkShadow), toQColor(layout::bevelFace)});
 }
 
 QPixmap framed(QSize framedSize, QSize pictureSize, qreal devicePixelRatio) {
