@@ -49,7 +49,12 @@ TEST(Announcement, EveryMoveIsSaidInOneSentence) {
     EXPECT_EQ(says([](Form& f) { f.imgcard_Click(7); }), "8 of hearts selected.");
     EXPECT_EQ(says([](Form& f) { f.cmdremove_Click(); }), "8 of hearts put back.");
     EXPECT_EQ(says([](Form& f) { f.cmdremove_Click(); }), "") << "nothing happened";
-    testing::turnStock(*form, 22);
+    form->Image2_Click();
+    EXPECT_EQ(says([](Form& f) { f.imgcard_Click(28); }),
+              "3 of clubs selected. 8 of hearts on the waste pile.")
+        << "the waste pile's new top";
+    form->cmdremove_Click();
+    testing::turnStock(*form, 21);
     const std::string last = says([](Form& f) { f.Image2_Click(); });
     EXPECT_TRUE(last.ends_with(". Stock empty. Next round: Alt+N.")) << last;
     EXPECT_EQ(says([](Form& f) { f.mnunew_Click(); }), "New game. Start game: Alt+S.");

@@ -23,6 +23,11 @@ TEST(Arithmetic, IntegerAdditionIsSixteenBitAndChecked) {
 TEST(Arithmetic, ConversionToIntegerRoundsAndChecksRange) {
     EXPECT_EQ(toInteger(51.0F), 51);
     EXPECT_EQ(toInteger(-3.0F), -3);
+    EXPECT_EQ(toInteger(2.4F), 2);
+    EXPECT_EQ(toInteger(2.6F), 3);
+    EXPECT_EQ(toInteger(2.5F), 2) << "a half to the even one";
+    EXPECT_EQ(toInteger(3.5F), 4) << "a half to the even one";
+    EXPECT_EQ(toInteger(-2.5F), -2) << "a half to the even one";
     EXPECT_THROW(toInteger(40000.0F), std::overflow_error);
     EXPECT_THROW(toInteger(std::numeric_limits<Single>::quiet_NaN()), std::overflow_error);
 }

@@ -122,7 +122,7 @@ TEST(TableReading, ReadsTheTableAsAPlayerLooksAtIt) {
     auto form = testing::startedForm({{21, 12}, {28, 7}});
     form->Image2_Click();
     // One name a line, so that a failure shows the lines that differ.
-    std::string expected = "QUILLANE\nVer. 1.03\n";
+    std::string expected = "QUILLANE\nVer. " QUILLANE_VERSION "\n";
     for (int slot = 0; slot < firstBottomSlot; ++slot)
         expected += "Face-down card, row " + std::to_string(rowOfSlot(slot) + 1) + "\n";
     for (int slot = firstBottomSlot; slot < slotCount; ++slot)
@@ -142,9 +142,20 @@ TEST(TableReading, ChangesSayWhatLeftJoinedOrChanged) {
     form->Image2_Click();
     const TableReading turned = spokenReadingOf(*form);
     EXPECT_TRUE(changesBetween(turned, turned).empty());
+    const layout::Rect& scores = turned.scoreTableRect;
+    EXPECT_EQ(scores.Left, layout::arrowStartPlace.Left) << "the score table from the round marker";
+    EXPECT_EQ(scores.Top, layout::scoreTableTop) << "from its top rule";
+    EXPECT_EQ(scores.Top + scores.Height,
+              layout::scoreRowTop(layout::totalRow) + layout::scoreLabelSize.Height)
+        << "down to the total";
 
     form->imgcard_Click(12);
     const TableReading selected = spokenReadingOf(*form);
+    std::vector<Look> lookedDifferent;
+    forEachChangedLook(turned, selected,
+                       [&](const Look&, const Look& now) { lookedDifferent.push_back(now); });
+    ASSERT_EQ(lookedDifferent.size(), 1U) << "only the King of hearts looks different";
+    EXPECT_EQ(lookedDifferent[0].rect.Left, selectionSlot1.Left) << "in the selection";
     EXPECT_EQ(changesBetween(turned, selected),
               (std::vector<ReadingChange>{{Kind::inputChanged, ControlRef{Image2, 0}},
                                           {Kind::renamed, ControlRef{imgcard, 12}},

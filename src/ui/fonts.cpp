@@ -21,8 +21,9 @@ QFont makeFont(const layout::Font& font) {
     // number" fit their labels on one line.
     const QStringList interfaceFaces = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                         QStringLiteral("DejaVu Sans Condensed")};
-    // A true bold italic in Arial's widths, so that captions laid out for the wider Arial Black
-    // still fit; DejaVu Sans if even that is missing.
+    // Where Arial Black is missing: its weight, Black, asked of faces in Arial's widths, so that
+    // captions laid out for the wider Arial Black still fit. Liberation Sans has nothing heavier
+    // than bold, so it gives its true bold italic; DejaVu Sans if even that is missing.
     const QStringList heavyFallbacks = {QStringLiteral("Liberation Sans"),
                                         QStringLiteral("DejaVu Sans")};
     QFont qfont;

@@ -41,8 +41,8 @@ Widget* widgetOf(const std::vector<std::pair<ControlKind, Widget*>>& widgets, Co
 
 }  // namespace
 
-frmquillane::frmquillane(TickClock timer, QWidget* parent)
-    : QMainWindow(parent), form_(nullptr, std::move(timer)) {
+frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generator, QWidget* parent)
+    : QMainWindow(parent), form_(std::move(generator), std::move(timer)) {
     installAccessibleInterfaces();
     setWindowTitle(toQString(layout::windowCaption));
     setWindowIcon(diamondIcon());

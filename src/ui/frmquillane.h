@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -26,7 +27,10 @@ class frmquillane : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit frmquillane(TickClock timer = TickClock(), QWidget* parent = nullptr);
+    // A generator of nullptr is the game's own, never seeded.
+    explicit frmquillane(TickClock timer = TickClock(),
+                         std::unique_ptr<RandomSource> generator = nullptr,
+                         QWidget* parent = nullptr);
 
     const Form& form() const { return form_; }
     TableView* table() const { return table_; }
