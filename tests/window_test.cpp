@@ -129,6 +129,8 @@ TEST_F(WindowTest, KeysPlayTheTableUnderARingThatTheMouseNeverShows) {
     EXPECT_EQ(ringBeside(tableImage(), layout::rectAt(stockTopPlace, layout::backSize)), ring);
     QTest::keyClick(window->table(), Qt::Key_Space);
     EXPECT_EQ(form().wastecount, 1) << "Space turns the stock under the cursor";
+    QTest::keyClick(window->table(), Qt::Key_Tab);
+    EXPECT_TRUE(window->table()->hasFocus()) << "no button takes input: Tab stays on the table";
     // The keypad's are a screen reader's keys, which reach the window when it is slow.
     QTest::keyClick(window->table(), Qt::Key_Right, Qt::KeypadModifier);
     QTest::keyClick(window->table(), Qt::Key_Enter, Qt::KeypadModifier);
@@ -139,6 +141,10 @@ TEST_F(WindowTest, KeysPlayTheTableUnderARingThatTheMouseNeverShows) {
     ASSERT_EQ(window->table()->underCursor(), (ControlRef{ControlKind::imgcard, top}));
     QTest::keyClick(window->table(), Qt::Key_Return);
     EXPECT_EQ(form().sel1card, top) << "Enter selects the waste pile's top";
+    QTest::keyClick(window->table(), Qt::Key_Tab);
+    EXPECT_TRUE(window->removeButton()->hasFocus()) << "Tab goes to Remove, which takes input";
+    QTest::keyClick(window->removeButton(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(window->table()->hasFocus()) << "and Shift+Tab comes back";
     const layout::Rect bottomRight = layout::rectAt(slotPlace(slotCount - 1), layout::faceSize);
     EXPECT_EQ(window->table()->underCursor(),
               (ControlRef{ControlKind::imgcard, form().deck[slotCount - 1]}))
