@@ -8,9 +8,10 @@
 
 namespace quillane::ui {
 
-// A push button as assistive technology finds it. Qt's own interface for buttons (Qt 6.4)
-// presses with QAbstractButton::animateClick, which clicks a tenth of a second later, after
-// input that came in the meantime; this one clicks at once, as the button's access key does.
+// A push button as assistive technology finds it. Qt's own interface for buttons in Qt 6.4
+// (Debian 12) presses with QAbstractButton::animateClick, which clicks a tenth of a second
+// later, after input that came in the meantime; on every version this one clicks at once, as
+// the button's access key does.
 class ButtonAccessible : public QAccessibleWidget {
   public:
     explicit ButtonAccessible(QAbstractButton* button);

@@ -85,11 +85,12 @@ class ScoreCell final : public ScorePart, public QAccessibleTableCellInterface {
     int row_;
 };
 
-// What the score table hands back for a row or column it does not have. Qt 6.4's AT-SPI bridge
-// (AtSpiAdaptor::tableInterface) calls cellAt(row, column)->tableCellInterface() for a
-// client's GetColumnExtentAt, GetRowExtentAt, GetRowHeader, IsSelected and
-// GetRowColumnExtentsAtIndex without checking either for null, so a null cell would crash the
-// game on any client's bad index; this cell answers instead: no place, no extent, no text.
+// What the score table hands back for a row or column it does not have. The AT-SPI bridge of
+// Qt 6.4 (Debian 12) (AtSpiAdaptor::tableInterface) calls tableCellInterface() on
+// cellAt(row, column) for a client's GetColumnExtentAt, GetRowExtentAt, GetRowHeader,
+// IsSelected and GetRowColumnExtentsAtIndex without checking either for null, so a null cell
+// would crash the game on any client's bad index; on every version this cell answers instead:
+// no place, no extent, no text.
 class MissingCell final : public VirtualChild, public QAccessibleTableCellInterface {
   public:
     MissingCell(const TableAccessible* table, const ScoreTable* scores)

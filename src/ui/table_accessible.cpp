@@ -180,10 +180,11 @@ void TableAccessible::catchUpUnheard() const {
     if (!QAccessible::isActive() && toldRevision_ != table()->revision()) catchUp(nullptr, {});
 }
 
-// Qt 6.4's AT-SPI bridge (AtSpiAdaptor::notify) turns ObjectCreated and ObjectDestroyed into
-// object:children-changed:add and :remove on the parent, which it finds through the child, and
-// ObjectShow and ObjectHide into object:state-changed:showing. Its ObjectReorder sends a
-// ChildrenChanged signal of signature siis(so), which libatspi drops as invalid.
+// The AT-SPI bridge of Qt 6.4 (Debian 12) (AtSpiAdaptor::notify) turns ObjectCreated and
+// ObjectDestroyed into object:children-changed:add and :remove on the parent, which it finds
+// through the child, and ObjectShow and ObjectHide into object:state-changed:showing. Its
+// ObjectReorder sends a ChildrenChanged signal of signature siis(so), which libatspi drops as
+// invalid. The table tells of its children with the first four on every version.
 //
 // A screen reader takes events in turn, and what it speaks of one cuts short what it speaks of
 // the one before. So what changed about the card under the cursor comes first, then the focus

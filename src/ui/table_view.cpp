@@ -168,8 +168,9 @@ void TableView::moveCursor(CursorMove move) {
 }
 
 // The keypad's keys are a screen reader's own (Orca's review and "where am I"); one that the
-// screen reader was too busy to answer for in time reaches the window all the same (Qt 6.4
-// waits a tenth of a second), and must not move the cursor or press a card.
+// screen reader was too busy to answer for in time reaches the window all the same (Qt 6.4, in
+// Debian 12, waits a tenth of a second for it), and on every version must not move the cursor
+// or press a card.
 void TableView::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() != Qt::NoModifier || !takeKey(event->key(), event->isAutoRepeat()))
         QWidget::keyPressEvent(event);
@@ -177,9 +178,10 @@ void TableView::keyPressEvent(QKeyEvent* event) {
 
 // Before any button acts on a key that may be its access key, the key is offered to the focus:
 // this table, or one of its buttons and then this table. Whether the key's button takes it is
-// known here, as the button stands before the key. Qt 6.4 offers one press twice, and with a
-// screen reader listening hands it on again as a key press once the button has acted, so only
-// the first offer of a press counts: a press is told by when it came and which key it was.
+// known here, as the button stands before the key. Qt 6.4 (Debian 12) offers one press twice,
+// and with a screen reader listening hands it on again as a key press once the button has
+// acted; on every version only the first offer of a press counts, a press told by when it came
+// and which key it was.
 // The repeats of a held key count only where the toolkit does not mark them as repeats.
 bool TableView::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && event->spontaneous()) {
