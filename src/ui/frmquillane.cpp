@@ -32,13 +32,6 @@ namespace {
 // Posted after each handler whose changes a screen reader has yet to hear.
 const QEvent::Type tellScreenReaderEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
-template <typename Widget>
-Widget* widgetOf(const std::vector<std::pair<ControlKind, Widget*>>& widgets, ControlKind kind) {
-    const auto found = std::find_if(widgets.begin(), widgets.end(),
-                                    [kind](const auto& each) { return each.first == kind; });
-    return found == widgets.end() ? nullptr : found->second;
-}
-
 }  // namespace
 
 frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generator, QWidget* parent)
@@ -61,8 +54,7 @@ frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generato
     connect(table_, &TableView::stateAsked, this, [this] { say(spoken::gameState(form_)); });
     connect(table_, &TableView::accessKeyOffered, this, &frmquillane::refuseAccessKey);
 
-    for (const ControlRef& button : pushButtons)
-        buttons_.emplace_back(button.kind, makeButton(button.kind));
+    for (const ControlRef& button : pushButtons) makeButton(button.kind);
     for (const KindDescription& kind : controlKinds) {
         if (kind.drawing != Drawing::menuItem) continue;
         const ControlRef control{kind.kind, 0};
@@ -78,21 +70,22 @@ frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generato
 }
 
 QPushButton* frmquillane::button(ControlKind kind) const {
-    return widgetOf(buttons_, kind);
+    return table_->button(kind);
 }
 
 QAction* frmquillane::menuItem(ControlKind kind) const {
-    return widgetOf(menuItems_, kind);
+    const auto found = std::find_if(menuItems_.begin(), menuItems_.end(),
+                                    [kind](const auto& each) { return each.first == kind; });
+    return found == menuItems_.end() ? nullptr : found->second;
 }
 
-QPushButton* frmquillane::makeButton(ControlKind kind) {
+void frmquillane::makeButton(ControlKind kind) {
     const Look look = viewOf(form_, {kind, 0}).look;
     auto* button = new GraphicalButton(kind, toQString(captionOf(form_, {kind, 0})),
                                        toQColor(look.button->background), table_);
     button->setGeometry(toQRect(look.rect));
     button->setFont(fontFor(layout::defaultFont));
     connect(button, &QPushButton::clicked, this, [this, kind] { route({kind, 0}); });
-    return button;
 }
 
 void frmquillane::centreOnScreen() {
@@ -153,9 +146,10 @@ void frmquillane::tellScreenReader() {
 void frmquillane::keepFocusOnWhatShows() {
     QWidget* focused = focusWidget();
     if (focused == nullptr || focused->isVisible()) return;
-    for (const auto& [kind, button] : buttons_) {
-        if (button->isVisible() && button->isEnabled()) {
-            button->setFocus();
+    for (const ControlRef& control : pushButtons) {
+        QPushButton* each = button(control.kind);
+        if (each->isVisible() && each->isEnabled()) {
+            each->setFocus();
             return;
         }
     }
@@ -163,8 +157,9 @@ void frmquillane::keepFocusOnWhatShows() {
 }
 
 void frmquillane::mirror() {
-    for (const auto& [kind, widget] : buttons_) {
-        const ControlView view = viewOf(form_, {kind, 0});
+    for (const ControlRef& control : pushButtons) {
+        const ControlView view = viewOf(form_, control);
+        QPushButton* widget = button(control.kind);
         widget->setVisible(view.look.visible);
         widget->setEnabled(view.enabled);
     }

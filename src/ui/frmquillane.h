@@ -48,7 +48,7 @@ class frmquillane : public QMainWindow {
     bool event(QEvent* event) override;
 
   private:
-    QPushButton* makeButton(ControlKind kind);
+    void makeButton(ControlKind kind);
     // Delivers the ticks due, then the input to the control, if it takes input now. A key
     // that did nothing says why to a listening screen reader.
     void route(ControlRef control, PressedBy by = PressedBy::pointer);
@@ -67,7 +67,6 @@ class frmquillane : public QMainWindow {
     Form form_;
     TableView* table_;
     Announcer announcer_{this};
-    std::vector<std::pair<ControlKind, QPushButton*>> buttons_;
     std::vector<std::pair<ControlKind, QAction*>> menuItems_;
     // The sentence that says what the last input did, until a screen reader is told it.
     std::optional<std::string> untold_;

@@ -13,6 +13,11 @@ namespace quillane::ui {
 
 namespace {
 
+// What a cell of the score table, real or missing, answers when asked for an interface.
+void* asTableCell(QAccessibleTableCellInterface* cell, QAccessible::InterfaceType type) {
+    return type == QAccessible::TableCellInterface ? cell : nullptr;
+}
+
 bool isCell(int row, int column) {
     return row >= 0 && row < scoreCellRows && column >= 0 && column < scoreColumns;
 }
@@ -59,9 +64,7 @@ class ScoreCell final : public ScorePart, public QAccessibleTableCellInterface {
         : ScorePart(table, scores, row + 1, column), row_(row) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface
-                   ? static_cast<QAccessibleTableCellInterface*>(this)
-                   : nullptr;
+        return asTableCell(this, type);
     }
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return {};
@@ -97,9 +100,7 @@ class MissingCell final : public VirtualChild, public QAccessibleTableCellInterf
         : VirtualChild(table), scores_(scores) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface
-                   ? static_cast<QAccessibleTableCellInterface*>(this)
-                   : nullptr;
+        return asTableCell(this, type);
     }
     QAccessibleInterface* parent() const override { return const_cast<ScoreTable*>(scores_); }
     QString text(QAccessible::Text) const override { return {}; }

@@ -133,11 +133,8 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* TableAccessible::interfaceOf(Readable what) const {
     if (isButton(what)) {
-        const ControlKind kind = std::get<ControlRef>(what).kind;
-        for (auto* button : table()->findChildren<GraphicalButton*>()) {
-            if (button->kind() == kind) return QAccessible::queryAccessibleInterface(button);
-        }
-        return nullptr;
+        GraphicalButton* button = table()->button(std::get<ControlRef>(what).kind);
+        return button != nullptr ? QAccessible::queryAccessibleInterface(button) : nullptr;
     }
     auto made = made_.find(keyOf(what));
     if (made == made_.end()) {

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "model/stacking.h"
+#include "ui/graphical_button.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
 
@@ -261,6 +262,14 @@ void TableView::paintControl(QPainter& painter, const Look& look, const std::str
         case Drawing::menuItem:
             break;  // widgets of their own
     }
+}
+
+GraphicalButton* TableView::button(ControlKind kind) const {
+    const auto buttons = findChildren<GraphicalButton*>();
+    const auto found =
+        std::find_if(buttons.begin(), buttons.end(),
+                     [kind](const GraphicalButton* each) { return each->kind() == kind; });
+    return found == buttons.end() ? nullptr : *found;
 }
 
 void TableView::press(ControlRef control, PressedBy by) {

@@ -14,6 +14,8 @@
 
 namespace quillane::ui {
 
+class GraphicalButton;
+
 // How a press reached the table: a click, or a press by assistive technology, stays silent when
 // it does nothing; a key says why.
 enum class PressedBy { pointer, keyboard };
@@ -45,6 +47,8 @@ class TableView : public QWidget {
     void press(ControlRef control, PressedBy by = PressedBy::pointer);
     // What the keyboard's cursor stands on, whether or not the table has the focus.
     std::optional<ControlRef> underCursor() const;
+    // The push button of this kind, which stands on the table, once the window has made it.
+    GraphicalButton* button(ControlKind kind) const;
 
   signals:
     // Named in full, so that string-based connections and signal spies match the type.
