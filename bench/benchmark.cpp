@@ -7,22 +7,19 @@
 // a private accessibility bus. Run it under an X server (xvfb-run).
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QThread>
-#include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <map>
-#include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
-#include "monotonic_clock.h"
+#include "listening_screen_reader.h"
+#include "processes.h"
+#include "report.h"
+#include "statistics.h"
 
+namespace quillane::bench {
 namespace {
 
 constexpr int startupRuns = 20;
@@ -30,246 +27,6 @@ constexpr int startupRuns = 20;
 constexpr double soakGames = 200;
 constexpr int idleRuns = 3;
 constexpr int idleSeconds = 10;
-// How long the session bus and the listening client may take to say they are ready.
-constexpr int readyTimeoutMs = 30000;
-// Debian's own interpreter, which has the accessibility bindings the client needs.
-const QString debianPython = QStringLiteral("/usr/bin/python3");
-
-using quillane::bench::monotonicNanoseconds;
-
-struct Summary {
-    double median = 0;
-    double low = 0;
-    double high = 0;
-};
-
-double percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const auto index =
-        static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
-    return values.at(index);
-}
-
-Summary summarise(const std::vector<double>& values) {
-    return {percentile(values, 0.5), *std::min_element(values.begin(), values.end()),
-            *std::max_element(values.begin(), values.end())};
-}
-
-// One running probe process.
-class Probe {
-  public:
-    Probe(const QString& subject, const QString& state, const QString& mode,
-          const QString& scale = QStringLiteral("1"),
-          QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
-        process_.setProgram(QCoreApplication::applicationDirPath() + "/quillane-probe");
-        process_.setArguments({subject, state, mode});
-        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
-        process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        started_ = monotonicNanoseconds();
-        process_.start();
-    }
-    ~Probe() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-
-    // Reads lines until one starts with the prefix; returns the rest of it.
-    QString waitFor(const QString& prefix, int timeoutMs = 30000) {
-        while (true) {
-            while (process_.canReadLine()) {
-                const QString line = QString::fromUtf8(process_.readLine()).trimmed();
-                if (line.startsWith(prefix)) return line.mid(prefix.size()).trimmed();
-                lines_.push_back(line);
-            }
-            if (!process_.waitForReadyRead(timeoutMs)) {
-                std::fprintf(stderr, "probe gave no \"%s\"\n", qPrintable(prefix));
-                std::exit(1);
-            }
-        }
-    }
-    QStringList readAll() {
-        process_.waitForFinished(600000);
-        while (process_.canReadLine())
-            lines_.push_back(QString::fromUtf8(process_.readLine()).trimmed());
-        return lines_;
-    }
-
-    long long started() const { return started_; }
-    QString proc() const { return QStringLiteral("/proc/%1").arg(process_.processId()); }
-    void write(const char* line) {
-        process_.write(line);
-        process_.waitForBytesWritten();
-    }
-
-  private:
-    QProcess process_;
-    long long started_ = 0;
-    QStringList lines_;
-};
-
-QString readText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-double statusField(const QString& status, const QString& name) {
-    for (const QString& line : status.split('\n')) {
-        if (line.startsWith(name + ":"))
-            return line.mid(name.size() + 1).trimmed().split(' ').first().toDouble();
-    }
-    return 0;
-}
-
-// CPU time of every thread in nanoseconds, and their voluntary context switches.
-struct Usage {
-    double cpuNanoseconds = 0;
-    double wakeups = 0;
-};
-Usage usageOf(const QString& proc) {
-    Usage usage;
-    for (const QString& task : QDir(proc + "/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString base = proc + "/task/" + task;
-        usage.cpuNanoseconds += readText(base + "/schedstat").split(' ').first().toDouble();
-        usage.wakeups += statusField(readText(base + "/status"), "voluntary_ctxt_switches");
-    }
-    return usage;
-}
-
-// Reads lines of a process until one starts with the prefix or the deadline passes; returns the
-// rest of that line, or nothing.
-std::optional<QString> lineStartingWith(QProcess& process, const QString& prefix,
-                                        QDeadlineTimer deadline) {
-    while (true) {
-        while (process.canReadLine()) {
-            const QString line = QString::fromUtf8(process.readLine()).trimmed();
-            if (line.startsWith(prefix)) return line.mid(prefix.size()).trimmed();
-        }
-        if (deadline.hasExpired() || !process.waitForReadyRead(deadline.remainingTime()))
-            return std::nullopt;
-    }
-}
-
-void sleepMs(int ms) {
-    QThread::msleep(static_cast<unsigned long>(ms));
-}
-
-// A screen reader's setting, made afresh for each run: a private session bus, which starts
-// the accessibility bus and its registry when the client first asks for them, and a client
-// registered for every object event, as Orca is. The game started in environment() joins them
-// with its accessibility bridge on and finds the listener already there.
-class ListeningScreenReader {
-  public:
-    ListeningScreenReader() : environment_(QProcessEnvironment::systemEnvironment()) {
-        // The accessibility bus puts its socket under the runtime directory: a private one
-        // keeps it apart from any other session's on the machine.
-        environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory_.path());
-        sessionBus_.setProcessEnvironment(environment_);
-        sessionBus_.setStandardErrorFile(QProcess::nullDevice());
-        sessionBus_.start(QStringLiteral("dbus-daemon"),
-                          {"--session", "--nofork", "--print-address=1"});
-        const QDeadlineTimer deadline(readyTimeoutMs);
-        const auto address = lineStartingWith(sessionBus_, QString(), deadline);
-        if (!address) fail("the session bus gave no address");
-        environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), *address);
-
-        client_.setProcessEnvironment(environment_);
-        client_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        client_.start(debianPython,
-                      {QCoreApplication::applicationDirPath() + "/listening_client.py"});
-        if (!lineStartingWith(client_, QStringLiteral("listening"), deadline))
-            fail("the listening client did not say it was listening");
-        environment_.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"),
-                            QStringLiteral("1"));
-    }
-    ~ListeningScreenReader() {
-        if (client_.state() != QProcess::NotRunning) {
-            client_.kill();
-            client_.waitForFinished();
-        }
-        sessionBus_.terminate();
-        if (!sessionBus_.waitForFinished(readyTimeoutMs)) sessionBus_.kill();
-    }
-
-    QProcessEnvironment environment() const { return environment_; }
-    QString clientProc() const { return QStringLiteral("/proc/%1").arg(client_.processId()); }
-
-    // Waits until the client has taken in every event sent so far: until the count it has
-    // heard stays the same for a while.
-    void waitUntilCaughtUp() {
-        const QDeadlineTimer deadline(readyTimeoutMs);
-        long long before = -1;
-        while (!deadline.hasExpired()) {
-            const long long now = heardSoFar();
-            if (now == before) return;
-            before = now;
-            sleepMs(quietMs);
-        }
-        fail("the listening client did not catch up");
-    }
-
-    // Ends the client and returns the number of events it heard.
-    long long stopAndCountEvents() {
-        client_.terminate();
-        const auto heard =
-            lineStartingWith(client_, QStringLiteral("heard"), QDeadlineTimer(readyTimeoutMs));
-        if (!heard) fail("the listening client did not say what it heard");
-        client_.waitForFinished(readyTimeoutMs);
-        return heard->split(' ').first().toLongLong();
-    }
-
-  private:
-    // How long the client's count must stand still to count as caught up.
-    static constexpr int quietMs = 300;
-
-    [[noreturn]] static void fail(const char* what) {
-        std::fprintf(stderr, "%s\n", what);
-        std::exit(1);
-    }
-
-    long long heardSoFar() {
-        ::kill(static_cast<pid_t>(client_.processId()), SIGUSR1);
-        const auto heard =
-            lineStartingWith(client_, QStringLiteral("heard"), QDeadlineTimer(readyTimeoutMs));
-        if (!heard) fail("the listening client did not say what it heard");
-        return heard->split(' ').first().toLongLong();
-    }
-
-    QTemporaryDir runtimeDirectory_;
-    QProcessEnvironment environment_;
-    QProcess sessionBus_;
-    QProcess client_;
-};
-
-struct Row {
-    std::string figure;
-    Summary value;
-    std::string p99;
-    std::string reference;
-    std::string ratio;
-    std::string goal;
-};
-
-// A Markdown table, so that it can go into the docs as it stands.
-void printRows(const std::vector<Row>& rows) {
-    const char* pattern = "| %-42s | %8s | %19s | %8s | %9s | %6s | %-22s |\n";
-    std::printf(pattern, "figure", "median", "min .. max", "p99", "reference", "ratio", "goal");
-    std::printf(pattern, "---", "---:", "---:", "---:", "---:", "---:", "---");
-    for (const Row& row : rows) {
-        char median[32];
-        char range[64];
-        std::snprintf(median, sizeof median, "%.3f", row.value.median);
-        std::snprintf(range, sizeof range, "%.3f .. %.3f", row.value.low, row.value.high);
-        std::printf(pattern, row.figure.c_str(), median, range, row.p99.c_str(),
-                    row.reference.c_str(), row.ratio.c_str(), row.goal.c_str());
-    }
-}
-
-std::string format(double value, const char* pattern = "%.3f") {
-    char text[32];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
 
 // Plays 40 games by clicks in one probe and adds a row for each kind of press it made, from the
 // press to the painted frame; with `settledToo`, another to the end of everything the press
@@ -358,23 +115,6 @@ void addIdleRows(std::vector<Row>& rows) {
     }
 }
 
-// The slope of a least-squares line through the points.
-double slope(const std::vector<std::pair<double, double>>& points) {
-    double meanX = 0;
-    double meanY = 0;
-    for (const auto& [x, y] : points) {
-        meanX += x / static_cast<double>(points.size());
-        meanY += y / static_cast<double>(points.size());
-    }
-    double covariance = 0;
-    double variance = 0;
-    for (const auto& [x, y] : points) {
-        covariance += (x - meanX) * (y - meanY);
-        variance += (x - meanX) * (x - meanX);
-    }
-    return covariance / variance;
-}
-
 // Many games by clicks with a screen reader listening: what the screen reader and the game hold
 // after every tenth game, once the screen reader has taken in every event, and how much more
 // each holds for every further game once the first few have been played.
@@ -417,20 +157,17 @@ void addSoakRows(std::vector<Row>& rows) {
     growthRow("the game's", gameKib, "recorded");
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+int run(const QStringList& arguments) {
     std::vector<Row> rows;
 
     // "--soak-only" measures only what a listening screen reader holds over many games.
-    if (app.arguments().contains(QStringLiteral("--soak-only"))) {
+    if (arguments.contains(QStringLiteral("--soak-only"))) {
         addSoakRows(rows);
         printRows(rows);
         return 0;
     }
     // "--clicks-only" leaves out start-up, memory, idle cost and the soak, which take minutes.
-    if (!app.arguments().contains(QStringLiteral("--clicks-only"))) {
+    if (!arguments.contains(QStringLiteral("--clicks-only"))) {
         addStartUpRows(rows);
         addIdleRows(rows);
         addSoakRows(rows);
@@ -458,4 +195,12 @@ int main(int argc, char* argv[]) {
     std::printf("\n");
     for (const std::string& line : heard) std::printf("%s\n", line.c_str());
     return 0;
+}
+
+}  // namespace
+}  // namespace quillane::bench
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    return quillane::bench::run(QCoreApplication::arguments());
 }
