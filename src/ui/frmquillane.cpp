@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -22,17 +21,11 @@
 #include "ui/graphical_button.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
+#include "ui/sentence_queue.h"
 #include "ui/table_accessible.h"
 #include "ui/table_view.h"
 
 namespace quillane::ui {
-
-namespace {
-
-// Posted after each handler whose changes a screen reader has yet to hear.
-const QEvent::Type tellScreenReaderEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-}  // namespace
 
 frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generator, QWidget* parent)
     : QMainWindow(parent), form_(std::move(generator), std::move(timer)) {
@@ -42,16 +35,18 @@ frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generato
 
     QMenu* mnufile = menuBar()->addMenu(toQString(layout::mnufileCaption));
     table_ = new TableView(form_, this);
+    sentences_ = new SentenceQueue(table_, this);
     setCentralWidget(table_);
     // The table takes the focus from a button that hides, but never by a click.
     table_->setFocusPolicy(Qt::TabFocus);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(table_, &TableView::pressed, this, &frmquillane::route);
     connect(table_, &TableView::cursorMoved, this, [this] {
-        tellScreenReader();
+        sentences_->tellScreenReader();
         announceCursor(table_);
     });
-    connect(table_, &TableView::stateAsked, this, [this] { say(spoken::gameState(form_)); });
+    connect(table_, &TableView::stateAsked, this,
+            [this] { sentences_->say(spoken::gameState(form_)); });
     connect(table_, &TableView::accessKeyOffered, this, &frmquillane::refuseAccessKey);
 
     for (const ControlRef& button : pushButtons) makeButton(button.kind);
@@ -100,7 +95,7 @@ void frmquillane::centreOnScreen() {
 // the new frame is painted: the update the table asked for is posted at low priority, and
 // so is the telling, after it. It hears before any later input is handled.
 void frmquillane::route(ControlRef control, PressedBy by) {
-    tellScreenReader();
+    sentences_->tellScreenReader();
     form_.deliverDueTicks();
     // Only a listening screen reader needs the form as it was, to hear what the move did.
     const bool listening = QAccessible::isActive();
@@ -113,34 +108,14 @@ void frmquillane::route(ControlRef control, PressedBy by) {
     if (listening) {
         std::string sentence = handled ? announcementOf(before, form_) : std::string();
         if (sentence.empty() && by == PressedBy::keyboard) sentence = refusalOf(form_, control);
-        say(std::move(sentence));
+        sentences_->say(std::move(sentence));
     }
     if (form_.programEnded) close();
 }
 
 void frmquillane::refuseAccessKey(char key) {
     const auto control = accessKeyTarget(key);
-    if (control && !viewOf(form_, *control).takesInput)
-        say(std::string(refusalOf(form_, *control)));
-}
-
-void frmquillane::say(std::string sentence) {
-    if (sentence.empty() || !QAccessible::isActive()) return;
-    tellScreenReader();
-    untold_ = std::move(sentence);
-    QCoreApplication::postEvent(this, new QEvent(tellScreenReaderEvent), Qt::LowEventPriority);
-}
-
-bool frmquillane::event(QEvent* event) {
-    if (event->type() != tellScreenReaderEvent) return QMainWindow::event(event);
-    tellScreenReader();
-    return true;
-}
-
-void frmquillane::tellScreenReader() {
-    if (!untold_) return;
-    const QString sentence = toQString(*std::exchange(untold_, std::nullopt));
-    announceChanges(table_, [&] { announcer_.announce(sentence); });
+    if (control && !viewOf(form_, *control).takesInput) sentences_->say(refusalOf(form_, *control));
 }
 
 void frmquillane::keepFocusOnWhatShows() {

@@ -5,14 +5,12 @@
 
 #include <QMainWindow>
 #include <memory>
-#include <optional>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "model/control_ref.h"
 #include "model/form.h"
-#include "ui/announcer.h"
+#include "ui/sentence_queue.h"
 #include "ui/table_view.h"
 
 class QAction;
@@ -44,9 +42,6 @@ class frmquillane : public QMainWindow {
     // Places the window in the middle of its screen.
     void centreOnScreen();
 
-  protected:
-    bool event(QEvent* event) override;
-
   private:
     void makeButton(ControlKind kind);
     // Delivers the ticks due, then the input to the control, if it takes input now. A key
@@ -55,21 +50,14 @@ class frmquillane : public QMainWindow {
     void mirror();
     // Says why an access key does nothing, if its button is hidden or disabled.
     void refuseAccessKey(char key);
-    // Has a listening screen reader told this once the frame is painted, after whatever it has
-    // yet to hear.
-    void say(std::string sentence);
 
     // Focus on a control that hid goes where a screen reader can say something true.
     void keepFocusOnWhatShows();
-    // Tells a listening screen reader what the last input changed, if it has not been told.
-    void tellScreenReader();
 
     Form form_;
     TableView* table_;
-    Announcer announcer_{this};
+    SentenceQueue* sentences_;
     std::vector<std::pair<ControlKind, QAction*>> menuItems_;
-    // The sentence that says what the last input did, until a screen reader is told it.
-    std::optional<std::string> untold_;
 };
 
 }  // namespace quillane::ui
