@@ -3,53 +3,19 @@
 
 #include "ui/table_view.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <utility>
 
 #include "model/stacking.h"
 #include "ui/graphical_button.h"
-#include "ui/pictures.h"
 #include "ui/qt_convert.h"
+#include "ui/table_keys.h"
 
 namespace quillane::ui {
-
-namespace {
-
-struct CursorKey {
-    int key;
-    CursorMove move;
-};
-constexpr std::array cursorKeys = {
-    CursorKey{Qt::Key_Left, CursorMove::left},     CursorKey{Qt::Key_Right, CursorMove::right},
-    CursorKey{Qt::Key_Up, CursorMove::up},         CursorKey{Qt::Key_Down, CursorMove::down},
-    CursorKey{Qt::Key_Home, CursorMove::rowStart}, CursorKey{Qt::Key_End, CursorMove::rowEnd},
-};
-constexpr std::array pressKeys = {Qt::Key_Space, Qt::Key_Return};
-// Says the whole game's state: S, for the state and the score.
-constexpr int stateKey = Qt::Key_S;
-
-// The cursor's ring: the table's blue, which stands out against the green table, a white face
-// and a black back alike, with a pixel of table between it and the card.
-constexpr int ringGap = 1;
-constexpr int ringWidth = 3;
-const QColor ringColour = toQColor(layout::blue);
-
-// Fills the frame of the given width just inside `outer`.
-void fillFrame(QPainter& painter, QRect outer, int width, const QColor& colour) {
-    painter.fillRect(outer.left(), outer.top(), outer.width(), width, colour);
-    painter.fillRect(outer.left(), outer.bottom() - width + 1, outer.width(), width, colour);
-    painter.fillRect(outer.left(), outer.top(), width, outer.height(), colour);
-    painter.fillRect(outer.right() - width + 1, outer.top(), width, outer.height(), colour);
-}
-
-}  // namespace
 
 TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
@@ -57,20 +23,12 @@ TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_
     readTable(form_, reading_);
     picturesAheadTimer_.setSingleShot(true);
     picturesAheadTimer_.setInterval(0);
-    connect(&picturesAheadTimer_, &QTimer::timeout, this, &TableView::drawPicturesAhead);
+    connect(&picturesAheadTimer_, &QTimer::timeout, this,
+            [this] { painter_.drawAhead(reading_, devicePixelRatioF(), palette()); });
     focusTurnedTimer_.setSingleShot(true);
     focusTurnedTimer_.setInterval(0);
     connect(&focusTurnedTimer_, &QTimer::timeout, this, &TableView::cursorMoved);
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-bool TableView::eventFilter(QObject* watched, QEvent* event) {
-    const bool key = event->type() == QEvent::KeyPress;
-    if ((key || event->type() == QEvent::MouseButtonPress) && keysInUse_ != key) {
-        keysInUse_ = key;
-        update(cursorRing());
-    }
-    return QWidget::eventFilter(watched, event);
+    connect(&keysInUse_, &KeysInUse::changed, this, [this] { update(cursorRing()); });
 }
 
 // At a fractional scale a control's edges fall inside device pixels, which its picture paints
@@ -111,39 +69,14 @@ std::optional<ControlRef> TableView::controlAt(QPointF point) const {
     return quillane::controlAt(reading_, twips(point.x()), twips(point.y()));
 }
 
-void TableView::drawPicturesAhead() {
-    const qreal ratio = devicePixelRatioF();
-    for (int card = 0; card < cardCount; ++card) pictures_.face(card, ratio);
-    pictures_.back(ratio);
-    pictures_.strip(ratio);
-    pictures_.arrow(ratio);
-    for (std::size_t i = 0; i < reading_.views.size(); ++i) {
-        const Look& look = reading_.views.at(i).look;
-        if (look.drawing == Drawing::label)
-            pictures_.label(*look.label, reading_.captions.at(i), labelText(look), ratio);
-    }
-}
-
-QColor TableView::labelText(const Look& look) const {
-    return look.label->text ? toQColor(*look.label->text) : palette().color(QPalette::ButtonText);
-}
-
 void TableView::paintEvent(QPaintEvent* event) {
     // Once the window has first shown, and before any input, while the player looks at it.
     if (!std::exchange(picturesAhead_, true)) picturesAheadTimer_.start();
     QPainter painter(this);
-    painter.fillRect(event->rect(), toQColor(layout::tableColour));
-    // The ring is painted just over its card, so that the cards above it cover it as they
-    // cover the card.
     const auto cursor = ringShows() ? underCursor() : std::nullopt;
-    const std::size_t ringAt = cursor ? stackingPositionOf(*cursor) : reading_.views.size();
+    const auto ringAt = cursor ? std::optional(stackingPositionOf(*cursor)) : std::nullopt;
     // The window refreshes after every handler, so the last reading is the form's.
-    for (std::size_t i = reading_.views.size(); i-- > 0;) {
-        const Look& look = reading_.views.at(i).look;
-        if (look.visible && event->region().intersects(toQRect(look.rect)))
-            paintControl(painter, look, reading_.captions.at(i));
-        if (i == ringAt) fillFrame(painter, cursorRing(), ringWidth, ringColour);
-    }
+    painter_.paint(painter, *event, reading_, ringAt, cursorRing(), palette());
 }
 
 std::optional<ControlRef> TableView::underCursor() const {
@@ -153,9 +86,8 @@ std::optional<ControlRef> TableView::underCursor() const {
 QRect TableView::cursorRing() const {
     const auto cursor = underCursor();
     if (!cursor) return {};
-    constexpr int outset = ringGap + ringWidth;
-    const Look& look = reading_.views.at(stackingPositionOf(*cursor)).look;
-    return toQRect(look.rect).adjusted(-outset, -outset, outset, outset);
+    return TablePainter::ringAround(
+        toQRect(reading_.views.at(stackingPositionOf(*cursor)).look.rect));
 }
 
 void TableView::moveCursor(CursorMove move) {
@@ -179,38 +111,27 @@ void TableView::keyPressEvent(QKeyEvent* event) {
 
 // Before any button acts on a key that may be its access key, the key is offered to the focus:
 // this table, or one of its buttons and then this table. Whether the key's button takes it is
-// known here, as the button stands before the key. Qt 6.4 (Debian 12) offers one press twice,
-// and with a screen reader listening hands it on again as a key press once the button has
-// acted; on every version only the first offer of a press counts, a press told by when it came
-// and which key it was.
-// The repeats of a held key count only where the toolkit does not mark them as repeats.
+// known here, as the button stands before the key.
 bool TableView::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && event->spontaneous()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool accessKey = (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier &&
-                               key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z &&
-                               !key->isAutoRepeat();
-        const std::pair offer{key->timestamp(), key->key()};
-        if (accessKey && std::exchange(lastOffered_, offer) != offer)
-            emit accessKeyOffered(static_cast<char>('A' + (key->key() - Qt::Key_A)));
+        if (const auto key = accessKeys_.firstOffer(*static_cast<QKeyEvent*>(event)))
+            emit accessKeyOffered(*key);
     }
     return QWidget::event(event);
 }
 
 bool TableView::takeKey(int key, bool repeated) {
-    if (key == stateKey) {
+    const TableKey asked = tableKeyOf(key);
+    if (asked.asks == TableKey::Asks::state) {
         if (!repeated) emit stateAsked();
         return true;
     }
     // The buttons' own keys reach here from a button that did not take them.
-    if (!hasFocus()) return false;
-    const auto cursorKey = std::find_if(cursorKeys.begin(), cursorKeys.end(),
-                                        [key](CursorKey each) { return each.key == key; });
-    if (cursorKey != cursorKeys.end()) {
-        moveCursor(cursorKey->move);
+    if (!hasFocus() || asked.asks == TableKey::Asks::nothing) return false;
+    if (asked.asks == TableKey::Asks::move) {
+        moveCursor(asked.move);
         return true;
     }
-    if (std::find(pressKeys.begin(), pressKeys.end(), key) == pressKeys.end()) return false;
     const auto control = underCursor();
     if (control && !repeated) press(*control, PressedBy::keyboard);
     return true;
@@ -229,39 +150,6 @@ void TableView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update(cursorRing());
     focusTurnedTimer_.start();
-}
-
-void TableView::paintControl(QPainter& painter, const Look& look, const std::string& caption) {
-    const QPoint topLeft = toQRect(look.rect).topLeft();
-    // The device decides: a screen, or an image rendered at another density.
-    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
-    switch (look.drawing) {
-        case Drawing::face:
-            painter.drawPixmap(topLeft, pictures_.face(look.card, ratio));
-            break;
-        case Drawing::back:
-            painter.drawPixmap(topLeft, pictures_.back(ratio));
-            break;
-        case Drawing::strip:
-            painter.drawPixmap(topLeft, pictures_.strip(ratio));
-            break;
-        case Drawing::arrow:
-            painter.drawPixmap(topLeft, pictures_.arrow(ratio));
-            break;
-        case Drawing::gridLine:
-            painter.fillRect(toQRect(look.rect), toQColor(layout::gridColour));
-            break;
-        case Drawing::frameLine:
-            painter.fillRect(toQRect(look.rect), palette().color(QPalette::WindowText));
-            break;
-        case Drawing::label:
-            painter.drawPixmap(topLeft,
-                               pictures_.label(*look.label, caption, labelText(look), ratio));
-            break;
-        case Drawing::button:
-        case Drawing::menuItem:
-            break;  // widgets of their own
-    }
 }
 
 GraphicalButton* TableView::button(ControlKind kind) const {

@@ -10,7 +10,9 @@
 #include "access/table_cursor.h"
 #include "access/table_reading.h"
 #include "model/form.h"
-#include "ui/picture_cache.h"
+#include "ui/access_key_offers.h"
+#include "ui/keys_in_use.h"
+#include "ui/table_painter.h"
 
 namespace quillane::ui {
 
@@ -20,8 +22,8 @@ class GraphicalButton;
 // it does nothing; a key says why.
 enum class PressedBy { pointer, keyboard };
 
-// The green table with every control of the window but the push buttons: pictures, labels
-// and lines are painted here in stacking order, and a click goes to the topmost control under
+// The green table with every control of the window but the push buttons: its painter paints
+// pictures, labels and lines in stacking order, and a click goes to the topmost control under
 // the mouse that catches clicks. Whether it reaches a handler is for the routing to decide.
 // Both read the table as the last refresh found it, and so does the accessibility layer.
 //
@@ -69,21 +71,13 @@ class TableView : public QWidget {
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    // Watches the player's input everywhere, for whether the keys are in use.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void paintControl(QPainter& painter, const Look& look, const std::string& caption);
-    // Draws every picture the table may show, and every label as it stands now, before they
-    // are first needed, so that no move of the first game waits for them.
-    void drawPicturesAhead();
-    // A label's text colour: its own, or the system's button text.
-    QColor labelText(const Look& look) const;
     // The area a control's look covers on the screen, whole device pixels included.
     QRect repaintArea(const Look& look) const;
     // The ring around the card or stock under the cursor, and the area it covers.
     QRect cursorRing() const;
-    bool ringShows() const { return keysInUse_ && hasFocus(); }
+    bool ringShows() const { return keysInUse_.inUse() && hasFocus(); }
     void moveCursor(CursorMove move);
     // Acts on a key of the table's own, the state key wherever the focus is in the table and
     // the cursor's keys while the table has it; returns whether it was one. A key held down
@@ -94,7 +88,7 @@ class TableView : public QWidget {
     // The table as the last refresh read it, and as the one before; the two swap places.
     TableReading reading_;
     TableReading previous_;
-    PictureCache pictures_;
+    TablePainter painter_;
     bool picturesAhead_ = false;
     QTimer picturesAheadTimer_;
     // Says the cursor moved once the focus has turned, after the toolkit has told of it.
@@ -102,10 +96,9 @@ class TableView : public QWidget {
     std::optional<ControlRef> pressed_;
     unsigned revision_ = 0;
     std::optional<Place> cursor_;
-    // The last key press offered as a possible access key: when it came, and which key it was.
-    std::pair<quint64, int> lastOffered_;
-    // The player's last input was a key, rather than the mouse.
-    bool keysInUse_ = false;
+    AccessKeyOffers accessKeys_;
+    // The ring shows only while the player uses the keys.
+    KeysInUse keysInUse_;
 };
 
 }  // namespace quillane::ui
