@@ -27,7 +27,7 @@ ControlChild::ControlChild(const TableAccessible* table, ControlRef control)
     : VirtualChild(table), control_(control), stacking_(stackingPositionOf(control)) {}
 
 const ControlView& ControlChild::view() const {
-    return table_->told().views.at(stacking_);
+    return table_->shown().views.at(stacking_);
 }
 
 void* ControlChild::interface_cast(QAccessible::InterfaceType type) {
@@ -60,7 +60,7 @@ QAccessible::Role ControlChild::role() const {
 QAccessible::State ControlChild::state() const {
     QAccessible::State state;
     state.disabled = view().hasHandler && !view().takesInput;
-    state.invisible = foundIn(table_->told(), control_) == nullptr;
+    state.invisible = foundIn(table_->shown(), control_) == nullptr;
     state.focusable = !state.invisible && cursorStandsOn(control_);
     state.focused = table_->hasFocusOn(control_);
     return state;

@@ -33,12 +33,12 @@ class ScorePart : public VirtualChild {
 
     QAccessibleInterface* parent() const override { return const_cast<ScoreTable*>(scores_); }
     QRect rect() const override {
-        return table_->screenRect(table_->told().views.at(stacking_).look.rect);
+        return table_->screenRect(table_->shown().views.at(stacking_).look.rect);
     }
     QAccessible::State state() const override { return {}; }
 
   protected:
-    const std::string& caption() const { return table_->told().captions.at(stacking_); }
+    const std::string& caption() const { return table_->shown().captions.at(stacking_); }
 
     const ScoreTable* scores_;
     int column_;
@@ -69,7 +69,7 @@ class ScoreCell final : public ScorePart, public QAccessibleTableCellInterface {
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return {};
         const int cell = row_ * scoreColumns + column_;
-        return toQString(table_->told().scoreCells.at(static_cast<std::size_t>(cell)));
+        return toQString(table_->shown().scoreCells.at(static_cast<std::size_t>(cell)));
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
 
@@ -157,12 +157,12 @@ QString ScoreTable::text(QAccessible::Text kind) const {
 }
 
 QRect ScoreTable::rect() const {
-    return table_->screenRect(table_->told().scoreTableRect);
+    return table_->screenRect(table_->shown().scoreTableRect);
 }
 
 QAccessible::State ScoreTable::state() const {
     QAccessible::State state;
-    state.invisible = !table_->told().scoreTableShown;
+    state.invisible = !table_->shown().scoreTableShown;
     return state;
 }
 
@@ -200,7 +200,7 @@ QString ScoreTable::columnDescription(int column) const {
 QString ScoreTable::rowDescription(int row) const {
     if (!isCell(row, 0)) return {};
     const std::size_t stacking = stackingPositionOf(scoreLabelAt(row + 1, 0));
-    return toQString(table_->told().captions.at(stacking));
+    return toQString(table_->shown().captions.at(stacking));
 }
 
 }  // namespace quillane::ui

@@ -48,21 +48,19 @@ void sendInputChanged(TableAccessible::EventSink sink, QAccessibleInterface* int
 TableAccessible::TableAccessible(TableView* table) : QAccessibleWidget(table, QAccessible::Pane) {
     told_ = table->reading();
     speakTable(table->form(), told_);
-    toldRevision_ = table->revision();
-    listChildren();
+    listChildren(told_);
+    refreshed_ = QObject::connect(table, &TableView::refreshed, table, [this] {
+        if (!QAccessible::isActive()) follow();
+    });
 }
 
 TableAccessible::~TableAccessible() {
+    QObject::disconnect(refreshed_);
     for (const auto& [key, made] : made_) QAccessible::deleteAccessibleInterface(made.id);
 }
 
 TableView* TableAccessible::table() const {
     return static_cast<TableView*>(widget());
-}
-
-const TableReading& TableAccessible::told() const {
-    catchUpUnheard();
-    return told_;
 }
 
 QRect TableAccessible::screenRect(layout::Rect rect) const {
@@ -87,48 +85,44 @@ bool TableAccessible::hasFocusOn(Readable what) const {
 }
 
 const Speech* TableAccessible::speechOf(Readable what) const {
-    if (const Found* found = foundIn(told(), what)) return &found->speech;
+    if (const Found* found = foundIn(shown(), what)) return &found->speech;
     const auto made = made_.find(keyOf(what));
     return made != made_.end() && made->second.told ? &made->second.told->speech : nullptr;
 }
 
 QAccessibleInterface* TableAccessible::focusChild() const {
-    catchUpUnheard();
     const auto cursor = focusedCursor();
-    return cursor && foundIn(told_, *cursor) != nullptr ? interfaceOf(*cursor) : nullptr;
+    return cursor && foundIn(shown(), *cursor) != nullptr ? interfaceOf(*cursor) : nullptr;
 }
 
 int TableAccessible::childCount() const {
-    catchUpUnheard();
     return static_cast<int>(children_.size());
 }
 
 QAccessibleInterface* TableAccessible::child(int index) const {
-    catchUpUnheard();
     return index >= 0 && index < static_cast<int>(children_.size())
                ? children_.at(static_cast<std::size_t>(index))
                : nullptr;
 }
 
 int TableAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    catchUpUnheard();
     const auto found = std::find(children_.begin(), children_.end(), child);
     return found == children_.end() ? -1 : static_cast<int>(found - children_.begin());
 }
 
 QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
-    catchUpUnheard();
     const QPoint local = table()->mapFromGlobal(QPoint(x, y));
     if (auto* button = qobject_cast<GraphicalButton*>(table()->childAt(local))) {
         return interfaceOf(ControlRef{button->kind(), 0});
     }
-    const auto control = controlAt(told_, twips(local.x()), twips(local.y()));
+    const TableReading& reading = shown();
+    const auto control = controlAt(reading, twips(local.x()), twips(local.y()));
     if (!control) return nullptr;
     const Readable what =
-        told_.views.at(stackingPositionOf(*control)).reading == Reading::inScoreTable
+        reading.views.at(stackingPositionOf(*control)).reading == Reading::inScoreTable
             ? Readable(ScoreTableRef{})
             : Readable(*control);
-    return foundIn(told_, what) != nullptr ? interfaceOf(what) : nullptr;
+    return foundIn(reading, what) != nullptr ? interfaceOf(what) : nullptr;
 }
 
 QAccessibleInterface* TableAccessible::interfaceOf(Readable what) const {
@@ -136,45 +130,46 @@ QAccessibleInterface* TableAccessible::interfaceOf(Readable what) const {
         GraphicalButton* button = table()->button(std::get<ControlRef>(what).kind);
         return button != nullptr ? QAccessible::queryAccessibleInterface(button) : nullptr;
     }
-    auto made = made_.find(keyOf(what));
-    if (made == made_.end()) {
-        // Qt owns what is registered, until it is deleted by its id; clang's analyzer cannot
-        // see that, and takes the child for a leak.
-        auto* self = const_cast<TableAccessible*>(this);
-        QAccessibleInterface* child = nullptr;
-        if (const auto* control = std::get_if<ControlRef>(&what)) {
-            child = new ControlChild(self, *control);
-        } else {
-            child = new ScoreTable(self);
-        }
-        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-        const QAccessible::Id id = QAccessible::registerAccessibleInterface(child);
-        made = made_.emplace(keyOf(what), Made{id, std::nullopt}).first;
-    }
-    return QAccessible::accessibleInterface(made->second.id);
+    const auto made = made_.find(keyOf(what));
+    return made != made_.end() ? QAccessible::accessibleInterface(made->second.id) : nullptr;
 }
 
-void TableAccessible::listChildren() const {
+void TableAccessible::listChildren(const TableReading& reading) {
     children_.clear();
-    for (const Found& found : told_.found) {
+    for (const Found& found : reading.found) {
+        if (!isButton(found.what) && made_.find(keyOf(found.what)) == made_.end()) {
+            // Qt owns what is registered, until it is deleted by its id; clang's analyzer
+            // cannot see that, and takes the child for a leak.
+            QAccessibleInterface* child = nullptr;
+            if (const auto* control = std::get_if<ControlRef>(&found.what)) {
+                child = new ControlChild(this, *control);
+            } else {
+                child = new ScoreTable(this);
+            }
+            // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
+            const QAccessible::Id id = QAccessible::registerAccessibleInterface(child);
+            made_.emplace(keyOf(found.what), Made{id, std::nullopt});
+        }
         // A push button is found before its widget is made, while the window is being built.
         if (QAccessibleInterface* child = interfaceOf(found.what)) children_.push_back(child);
     }
 }
 
-void TableAccessible::keepWhatLeaves(const std::vector<ReadingChange>& changes) const {
+void TableAccessible::keepWhatLeaves(const TableReading& before,
+                                     const std::vector<ReadingChange>& changes) {
     for (const ReadingChange& change : changes) {
         if (change.kind == ReadingChange::Kind::left && !isButton(change.what))
-            made_.at(keyOf(change.what)).told = *foundIn(told_, change.what);
+            made_.at(keyOf(change.what)).told = *foundIn(before, change.what);
     }
 }
 
-void TableAccessible::tell(EventSink sink, const std::function<void()>& between) {
-    catchUp(sink, between);
-}
-
-void TableAccessible::catchUpUnheard() const {
-    if (!QAccessible::isActive() && toldRevision_ != table()->revision()) catchUp(nullptr, {});
+void TableAccessible::follow() {
+    TableReading now = table()->reading();
+    speakTable(table()->form(), now);
+    keepWhatLeaves(shown(), changesBetween(shown(), now));
+    followed_ = std::move(now);
+    followsTable_ = true;
+    listChildren(followed_);
 }
 
 // The AT-SPI bridge of Qt 6.4 (Debian 12) (AtSpiAdaptor::notify) turns ObjectCreated and
@@ -187,30 +182,26 @@ void TableAccessible::catchUpUnheard() const {
 // the one before. So what changed about the card under the cursor comes first, then the focus
 // if the cursor stands on another card, then `between` (the sentence that says what the move
 // did, spoken soonest and not cut short), then everything else, which says nothing aloud.
-void TableAccessible::catchUp(EventSink sink, const std::function<void()>& between) const {
+void TableAccessible::tell(EventSink sink, const std::function<void()>& between) {
     // Whatever is asked while the changes are told is answered from the reading being told.
-    toldRevision_ = table()->revision();
-    next_ = table()->reading();
-    speakTable(table()->form(), next_);
-    const std::vector<ReadingChange> changes = changesBetween(told_, next_);
-    keepWhatLeaves(changes);
-    std::swap(told_, next_);
-    listChildren();
-    if (sink != nullptr) {
-        const auto cursor = focusedCursor();
-        const auto underCursor = [&](const ReadingChange& change) {
-            return cursor && change.what == Readable(*cursor);
-        };
-        for (const ReadingChange& change : changes) {
-            if (underCursor(change)) tellChange(sink, change);
-        }
-        if (cursor != toldFocus_) tellFocusOn(sink, cursor);
-        if (between) between();
-        for (const ReadingChange& change : changes) {
-            if (!underCursor(change)) tellChange(sink, change);
-        }
-    } else if (between) {
-        between();
+    followed_ = table()->reading();
+    speakTable(table()->form(), followed_);
+    const std::vector<ReadingChange> changes = changesBetween(told_, followed_);
+    keepWhatLeaves(told_, changes);
+    std::swap(told_, followed_);
+    followsTable_ = false;
+    listChildren(told_);
+    const auto cursor = focusedCursor();
+    const auto underCursor = [&](const ReadingChange& change) {
+        return cursor && change.what == Readable(*cursor);
+    };
+    for (const ReadingChange& change : changes) {
+        if (underCursor(change)) tellChange(sink, change);
+    }
+    if (cursor != toldFocus_) tellFocusOn(sink, cursor);
+    if (between) between();
+    for (const ReadingChange& change : changes) {
+        if (!underCursor(change)) tellChange(sink, change);
     }
 }
 
@@ -259,14 +250,13 @@ void TableAccessible::tellDifferences(EventSink sink, const Found& now) const {
     if (was->takesInput != now.takesInput) sendInputChanged(sink, interface);
 }
 
-void TableAccessible::tellFocusOn(EventSink sink, std::optional<ControlRef> cursor) const {
+void TableAccessible::tellFocusOn(EventSink sink, std::optional<ControlRef> cursor) {
     toldFocus_ = cursor;
     if (!cursor || foundIn(told_, *cursor) == nullptr) return;
     send(sink, interfaceOf(*cursor), QAccessible::Focus);
 }
 
 void TableAccessible::tellFocus(EventSink sink) {
-    catchUpUnheard();
     const auto cursor = focusedCursor();
     if (cursor != toldFocus_) tellFocusOn(sink, cursor);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QMetaObject>
 #include <functional>
 #include <map>
 #include <optional>
@@ -24,8 +25,9 @@ class TableView;
 // has the focus, the card or stock under the keyboard's cursor is its focused child.
 //
 // It shows the table as it last told a screen reader of it: the window tells it after every
-// handler that a listening screen reader should hear of. While nobody listens, it catches up
-// with the table by itself whenever it is asked.
+// handler that a listening screen reader should hear of. While nobody listens, it follows the
+// table after every refresh, and what it tells next is still what changed since it last told.
+// Qt asks it only through const getters, which read what these steps have worked out.
 //
 // A child that leaves the table is kept, hidden, and is the same child when it comes back: a
 // screen reader keeps every object it has heard of until the program ends, so a new child for
@@ -43,8 +45,8 @@ class TableAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text kind) const override;
 
     TableView* table() const;
-    // The table as this interface last told of it, with what a screen reader is told.
-    const TableReading& told() const;
+    // The table as this interface shows it, with what a screen reader is told.
+    const TableReading& shown() const { return followsTable_ ? followed_ : told_; }
     // A rectangle of the table on the screen.
     QRect screenRect(layout::Rect rect) const;
 
@@ -65,18 +67,20 @@ class TableAccessible : public QAccessibleWidget {
     void tellFocus(EventSink sink);
 
   private:
-    void catchUp(EventSink sink, const std::function<void()>& between) const;
-    void catchUpUnheard() const;
-    void listChildren() const;
+    // While nobody listens, shows the table as the last refresh left it.
+    void follow();
+    // Makes the interface of every child the reading finds that has none yet, and lists them.
+    void listChildren(const TableReading& reading);
     // The card or stock under the keyboard's cursor while the table has the focus.
     std::optional<ControlRef> focusedCursor() const;
     // Keeps what a screen reader was last told of each child that leaves, for while it is away.
-    void keepWhatLeaves(const std::vector<ReadingChange>& changes) const;
+    void keepWhatLeaves(const TableReading& before, const std::vector<ReadingChange>& changes);
+    // The interface of a child this one has made, or of a push button; null for any other.
     QAccessibleInterface* interfaceOf(Readable what) const;
     void tellChange(EventSink sink, const ReadingChange& change) const;
     // Tells what changed about a child since it was last told of, if it has been told of.
     void tellDifferences(EventSink sink, const Found& now) const;
-    void tellFocusOn(EventSink sink, std::optional<ControlRef> cursor) const;
+    void tellFocusOn(EventSink sink, std::optional<ControlRef> cursor);
 
     // The interfaces of the children this one made itself, by what they show, with what a
     // screen reader was last told of each when it last left the table.
@@ -84,12 +88,20 @@ class TableAccessible : public QAccessibleWidget {
         QAccessible::Id id = 0;
         std::optional<Found> told;
     };
-    mutable std::map<std::pair<int, int>, Made> made_;
-    mutable std::vector<QAccessibleInterface*> children_;
-    mutable TableReading told_;
-    mutable TableReading next_;
-    mutable unsigned toldRevision_ = 0;
-    mutable std::optional<ControlRef> toldFocus_;
+    std::map<std::pair<int, int>, Made> made_;
+    // The children of the reading shown, in its order.
+    std::vector<QAccessibleInterface*> children_;
+    // The table as a screen reader was last told of it: the next telling tells what changed
+    // since.
+    TableReading told_;
+    // While nobody listens, the table as the last refresh left it, which this then shows;
+    // otherwise where the next telling reads the table, which keeps its memory.
+    TableReading followed_;
+    bool followsTable_ = false;
+    // The child a screen reader was last told has the focus.
+    std::optional<ControlRef> toldFocus_;
+    // The table's refreshes, which this follows while nobody listens.
+    QMetaObject::Connection refreshed_;
 };
 
 // Tells a listening screen reader what changed on the table since it was last told, and where

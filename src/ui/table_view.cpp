@@ -44,7 +44,6 @@ void TableView::refresh() {
     const QRect ringBefore = cursorRing();
     std::swap(previous_, reading_);
     readTable(form_, reading_);
-    ++revision_;
     cursor_ = cursorAfterMove(form_, reading_, cursor_);
     if (cursorRing() != ringBefore) update(ringBefore | cursorRing());
     // Clipping every picture against a region of many pieces costs more than painting the
@@ -63,6 +62,7 @@ void TableView::refresh() {
         if (now.visible) add(repaintArea(now));
     });
     update(areas > mostAreas || changed.rectCount() > mostPieces ? QRegion(around) : changed);
+    emit refreshed();
 }
 
 std::optional<ControlRef> TableView::controlAt(QPointF point) const {

@@ -43,8 +43,6 @@ class TableView : public QWidget {
     // where a control changed since the last reading.
     void refresh();
     const TableReading& reading() const { return reading_; }
-    // Counts the refreshes: what is worked out from a reading holds until the next one.
-    unsigned revision() const { return revision_; }
     // Acts on a control as a completed click on it does; assistive technology presses here.
     void press(ControlRef control, PressedBy by = PressedBy::pointer);
     // What the keyboard's cursor stands on, whether or not the table has the focus.
@@ -53,6 +51,8 @@ class TableView : public QWidget {
     GraphicalButton* button(ControlKind kind) const;
 
   signals:
+    // The table was read afresh.
+    void refreshed();
     // Named in full, so that string-based connections and signal spies match the type.
     void pressed(quillane::ControlRef control, quillane::ui::PressedBy by);
     // The cursor went to another card, or the table took or lost the focus.
@@ -94,7 +94,6 @@ class TableView : public QWidget {
     // Says the cursor moved once the focus has turned, after the toolkit has told of it.
     QTimer focusTurnedTimer_;
     std::optional<ControlRef> pressed_;
-    unsigned revision_ = 0;
     std::optional<Place> cursor_;
     AccessKeyOffers accessKeys_;
     // The ring shows only while the player uses the keys.
