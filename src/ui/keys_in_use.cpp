@@ -8,7 +8,7 @@
 
 namespace quillane::ui {
 
-KeysInUse::KeysInUse() {
+KeysInUse::KeysInUse(QObject* parent) : QObject(parent) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 

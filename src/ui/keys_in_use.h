@@ -13,7 +13,7 @@ class KeysInUse : public QObject {
     Q_OBJECT
 
   public:
-    KeysInUse();
+    explicit KeysInUse(QObject* parent = nullptr);
 
     bool inUse() const { return inUse_; }
 
