@@ -148,11 +148,89 @@ def main():
         else:
             heard.append(f"{event.type} [{name}]")
 
+    # What a screen reader keeps of the table, its children and the score cells, read once and
+    # then kept up to date by the events alone: a name or description it is told changed is read
+    # again when next asked, a state is set or cleared as the event says, and a child that joined
+    # is read when next asked. Without an event, what it keeps goes stale.
+    bus = accessibility_bus()
+
+    def fresh(path, what):
+        """A property read straight from the game, past any cache."""
+        def call(interface, method, args, reply):
+            return bus.call_sync(app.app.bus_name, path, interface, method, args,
+                                 GLib.VariantType(reply), 0, 5000).unpack()[0]
+        if what == "states":
+            words = call("org.a11y.atspi.Accessible", "GetState", None, "(au)")
+            return {Atspi.StateType(32 * w + bit).value_nick for w, word in enumerate(words)
+                    for bit in range(32) if word >> bit & 1}
+        if what == "children":
+            return [child for _, child in call("org.a11y.atspi.Accessible", "GetChildren", None,
+                                               "(a(so))")]
+        return call("org.freedesktop.DBus.Properties", "Get",
+                    GLib.Variant("(ss)", ("org.a11y.atspi.Accessible", what)), "(v)")
+
+    def fresh_tree():
+        """Each thing's name, description and states by its path, and whose child it is."""
+        parents = {table.path: None} | {child: table.path for child in fresh(table.path, "children")}
+        parents |= {cell: path for path in list(parents) if fresh(path, "Name") == "Score table"
+                    for cell in fresh(path, "children")}
+        return {path: {what: fresh(path, what) for what in ("Name", "Description", "states")}
+                | {"parent": parent} for path, parent in parents.items()}
+
+    kept = fresh_tree()
+
+    def keep(event):
+        what = kept.get(event.source.path)
+        if event.type.startswith("object:children-changed") and isinstance(event.any_data,
+                                                                           Atspi.Accessible):
+            child = event.any_data.path
+            if event.type.endswith(":add"):
+                kept[child] = {"parent": event.source.path}
+            else:  # with its cells, if it is the score table
+                for path in [path for path, what in kept.items()
+                             if child in (path, what.get("parent"))]:
+                    del kept[path]
+        elif what is None:
+            return
+        elif event.type.startswith("object:state-changed:"):
+            if "states" in what:
+                nick = event.type.split(":")[2]
+                (what["states"].add if event.detail1 else what["states"].discard)(nick)
+        elif event.type.startswith("object:property-change:accessible-"):
+            what.pop(event.type.split("-")[-1].capitalize(), None)
+
+    def stale():
+        """What the kept copy says that the game no longer does."""
+        now = fresh_tree()
+        # A score table that joined is read whole, its cells with it.
+        kept.update({path: {"parent": now[path]["parent"]} for path in now.keys() - kept.keys()
+                     if now[path]["parent"] in kept and now[path]["parent"] != table.path})
+        differ = [f"{path} joined unheard" for path in now.keys() - kept.keys()]
+        differ += [f"{path} left unheard" for path in kept.keys() - now.keys()]
+        for path in now.keys() & kept.keys():
+            for what, value in now[path].items():
+                if kept[path].setdefault(what, value) != value:
+                    differ.append(f"{now[path]['Name']!r} keeps {what} {kept[path][what]!r}, "
+                                  f"not {value!r}")
+        return differ
+
+    def kept_up_to_date(after):
+        last = {}
+
+        def matches():
+            last["differ"] = stale()
+            return not last["differ"]
+        try:
+            wait_for(matches, f"what a screen reader keeps to match the game after {after}", 5)
+        except Failure as failure:
+            raise Failure(f"{failure}: " + "; ".join(last["differ"]))
+
     events = ["object:property-change:accessible-name",
               "object:property-change:accessible-description",
               "object:state-changed", "object:children-changed"]
     for kind in events:
         pyatspi.Registry.registerEventListener(listener, kind)
+        pyatspi.Registry.registerEventListener(keep, kind)
 
     def read_table():
         seen = []
@@ -242,6 +320,8 @@ def main():
     while True:
         press_and_hear(stock, r"object:property-change:accessible-description \[Stock\]")
         turned += 1
+        if turned == 1:
+            kept_up_to_date("a stock turn")
         check(stock.description == f"{24 - turned} cards to turn", f"stock reads {stock.description}")
         seen = read_table()
         faces = removable(seen)
@@ -257,6 +337,7 @@ def main():
                    r"object:state-changed:enabled=0 \[Stock\]")
     check(first_child.description == "selected first", f"{first} reads {first_child.description}")
     check(not stock.getState().contains(pyatspi.STATE_ENABLED), "no turning while selecting")
+    kept_up_to_date("a selection")
     if len(faces) == 2:
         second, second_child = faces[1]
         second = control(second)
@@ -271,9 +352,41 @@ def main():
     check(grid.getAccessibleAt(5, 1).name == "1", "the total too")
     check(child_named(read_table(), first) is None, f"{first} left the table")
     show(read_table(), "after Remove:")
+    kept_up_to_date("a removal")
+
+    alone = next(child for role, name, _, child in read_table() if role == pyatspi.ROLE_IMAGE
+                 and " of " in name and rank(name) != 13
+                 and child.getState().contains(pyatspi.STATE_ENABLED))
+    press_and_hear(alone, r"object:state-changed:enabled=0 \[Stock\]")
+    press_and_hear(child_named(read_table(), "Remove"), r"object:state-changed:enabled=1 \[Stock\]")
+    kept_up_to_date("a card put back")
+    while turned < 24:
+        press_and_hear(stock, r"object:property-change:accessible-description \[Stock\]")
+        turned += 1
+    wait_for(lambda: child_named(read_table(), "Next round"), "Next round")
+    kept_up_to_date("the stock's last card")
+    press_and_hear(child_named(read_table(), "Next round"),
+                   r"object:children-changed:remove \[Card table\] .*")
+    kept_up_to_date("Next round")
+    new_game = pyatspi.findDescendant(app, lambda a: a and a.name == "New Game")
+    press(new_game)
+    wait_for(lambda: child_named(read_table(), "Start game"), "the showcase")
+    kept_up_to_date("New Game")
 
     check_bounds(app, table, scores, stock, game)
     return 0
+
+
+def accessibility_bus():
+    """A connection of our own to the accessibility bus, to call the game past any cache."""
+    from gi.repository import Gio, GLib
+
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, GLib.VariantType("(s)"), 0, 5000).unpack()[0]
+    return Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
 
 
 def check_bounds(app, table, scores, stock, game):
@@ -281,12 +394,7 @@ def check_bounds(app, table, scores, stock, game):
     game answers harmlessly and lives on."""
     from gi.repository import Gio, GLib
 
-    session = Gio.bus_get_sync(Gio.BusType.SESSION)
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                                None, GLib.VariantType("(s)"), 0, 5000).unpack()[0]
-    bus = Gio.DBusConnection.new_for_address_sync(
-        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    bus = accessibility_bus()
     name = app.app.bus_name
 
     def call(accessible, interface, method, signature, *args):

@@ -43,6 +43,10 @@ std::string keysFor(ControlKind control) {
 
 }  // namespace
 
+std::string tableDescription() {
+    return std::string("Press ") + stateKey + " for the game's state.";
+}
+
 std::string roundScore(const FormState& form, bool withRoundCount) {
     const auto round = static_cast<std::size_t>(form.roundno);
     return "Round " + std::to_string(form.roundno) +

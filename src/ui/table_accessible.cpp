@@ -68,10 +68,13 @@ QRect TableAccessible::screenRect(layout::Rect rect) const {
     return {table()->mapToGlobal(local.topLeft()), local.size()};
 }
 
-// The description is the whole game's state, as the state key says it.
+// The description lasts. The game's state changes with every move, and a screen reader keeps
+// what it was told of the table (Orca 48 does, and libatspi's cache) until it is told of a
+// change, which would queue one more event before every move's sentence; the state key says
+// the state on demand instead.
 QString TableAccessible::text(QAccessible::Text kind) const {
     if (kind == QAccessible::Name) return QStringLiteral("Card table");
-    if (kind == QAccessible::Description) return toQString(spoken::gameState(table()->form()));
+    if (kind == QAccessible::Description) return toQString(spoken::tableDescription());
     return QAccessibleWidget::text(kind);
 }
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 
+#include "access/spoken.h"
+
 namespace quillane::ui {
 
 namespace {
@@ -21,8 +23,8 @@ constexpr std::array cursorKeys = {
     CursorKey{Qt::Key_Home, CursorMove::rowStart}, CursorKey{Qt::Key_End, CursorMove::rowEnd},
 };
 constexpr std::array pressKeys = {Qt::Key_Space, Qt::Key_Return};
-// Says the whole game's state: S, for the state and the score.
-constexpr int stateKey = Qt::Key_S;
+// Qt's codes for the letters are their capitals' ASCII codes.
+constexpr int stateKey = Qt::Key_A + (spoken::stateKey - 'A');
 
 }  // namespace
 

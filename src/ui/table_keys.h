@@ -15,7 +15,8 @@ struct TableKey {
     CursorMove move{};
 };
 
-// The arrow keys, Home and End move the cursor; Space and Enter press; S says the state.
+// The arrow keys, Home and End move the cursor; Space and Enter press; the state key
+// (spoken::stateKey) says the state.
 TableKey tableKeyOf(int key);
 
 }  // namespace quillane::ui
