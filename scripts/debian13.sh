@@ -12,6 +12,7 @@
 #    half, as with test.sh itself).
 set -eu
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 suite=trixie
 set -- build-deb/quillane_*.dsc
 dsc=$1
@@ -21,22 +22,16 @@ if [ ! -f "$dsc" ] || [ ! -f "$debian12_deb" ]; then
     echo "No package in build-deb/: run sh scripts/package.sh first." >&2
     exit 1
 fi
-step() {
-    what=$1
-    shift
-    started=$(date +%s)
-    echo "== Debian 13: $what"
-    "$@"
-    echo "== Debian 13: $what took $(($(date +%s) - started)) s"
-}
 
-step "sbuild builds $dsc" sh scripts/sbuild.sh "$suite" "$dsc" build-debian13
+step "Debian 13: sbuild builds $dsc" sh scripts/sbuild.sh "$suite" "$dsc" build-debian13
 set -- build-debian13/quillane_*.changes
-step "DEP-8 tests of Debian 13's package" sh scripts/dep8.sh "$suite" "$1" "$dsc"
-step "DEP-8 tests of Debian 12's package" sh scripts/dep8.sh "$suite" "$debian12_deb" "$dsc"
+step "Debian 13: DEP-8 tests of Debian 13's package" sh scripts/dep8.sh "$suite" "$1" "$dsc"
+step "Debian 13: DEP-8 tests of Debian 12's package" sh scripts/dep8.sh "$suite" "$debian12_deb" \
+    "$dsc"
 set -- build-debian13/quillane_*_"$(dpkg --print-architecture)".deb
-step "piuparts" sh scripts/piuparts.sh "$suite" --previous "$debian12_deb" "$1"
-step "sh scripts/test.sh" sh scripts/dep8.sh "$suite" build-deb/quillane/ --no-built-binaries \
+step "Debian 13: piuparts" sh scripts/piuparts.sh "$suite" --previous "$debian12_deb" "$1"
+step "Debian 13: sh scripts/test.sh" sh scripts/dep8.sh "$suite" build-deb/quillane/ \
+    --no-built-binaries \
     --override-control=scripts/test-suite.control \
     --env=QUILLANE_SANITIZED_TESTS="${QUILLANE_SANITIZED_TESTS:-yes}"
 echo "== Debian 13: all passed."
