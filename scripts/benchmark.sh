@@ -11,21 +11,10 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
-missing=""
 # The listening screen reader: a session bus, the accessibility bus and registry, and Debian's
 # Python bindings for a client.
-for package in xvfb xauth libbenchmark-dev dbus at-spi2-core python3-gi python3-pyatspi; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
-        missing="$missing $package"
-    fi
-done
-if [ -n "$missing" ]; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
-    $sudo apt-get update
-    # shellcheck disable=SC2086 # one word per package
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
-fi
+sh scripts/install-missing.sh xvfb xauth libbenchmark-dev dbus at-spi2-core python3-gi \
+    python3-pyatspi
 
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLANE_BUILD_BENCH=ON \
     -DQUILLANE_BUILD_TESTS=OFF

@@ -7,6 +7,7 @@
 # Usage: sh scripts/install-missing.sh [--build-depends] [package...]
 set -eu
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 build_depends=no
 if [ "${1:-}" = --build-depends ]; then
     build_depends=yes
@@ -25,9 +26,7 @@ if [ "$build_depends" = yes ] && dpkg-checkbuilddeps >/dev/null 2>&1; then
 fi
 if [ -z "$missing" ] && [ "$build_depends" = no ]; then exit 0; fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
-apt_get() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
+apt_get() { as_root env DEBIAN_FRONTEND=noninteractive apt-get "$@"; }
 apt_get update
 if [ "$build_depends" = yes ]; then
     echo "Installing the build dependencies that debian/control names."

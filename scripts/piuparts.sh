@@ -8,6 +8,7 @@
 # Usage: sh scripts/piuparts.sh SUITE [--previous OLD.deb] FILE.deb...
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/scripts/common.sh"
 suite=$1
 shift
 previous=""
@@ -34,6 +35,4 @@ if [ -n "$previous" ]; then
     chmod +x "$repository/scripts/post_chroot_unpack_previous_build"
     set -- --bindmount "$repository" --scriptsdir "$repository/scripts" "$@"
 fi
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
-$sudo piuparts "$@"
+as_root piuparts "$@"
