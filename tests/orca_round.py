@@ -68,7 +68,7 @@ def new_game(play):
     """The File menu by its access key, then New Game by its own."""
     start = play.keys("Alt_L", "f")[0]
     play.log.wait_for_line(start, "the menu", re.compile(r"SPEECH OUTPUT: '.*New Game"))
-    play.move("new game", ("g",), r"New game\. Start game: Alt\+S\.")
+    play.move("new game", ("g",), r"New game\. Start game: Alt\+S\.", in_menu=True)
 
 
 def menu_and_back(play):
