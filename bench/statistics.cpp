@@ -4,14 +4,16 @@
 #include "statistics.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 namespace quillane::bench {
 
 double percentile(std::vector<double> values, double fraction) {
     std::sort(values.begin(), values.end());
+    // The nearest rank, a half rounded up.
     const auto index =
-        static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+        static_cast<std::size_t>(std::lround(fraction * static_cast<double>(values.size() - 1)));
     return values.at(index);
 }
 
