@@ -19,6 +19,7 @@
 #include "ui/accessible_factory.h"
 #include "ui/fonts.h"
 #include "ui/graphical_button.h"
+#include "ui/menu_bar.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
 #include "ui/sentence_queue.h"
@@ -33,6 +34,7 @@ frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generato
     setWindowTitle(toQString(layout::windowCaption));
     setWindowIcon(diamondIcon());
 
+    setMenuBar(new MenuBar(this));
     QMenu* mnufile = menuBar()->addMenu(toQString(layout::mnufileCaption));
     table_ = new TableView(form_, this);
     sentences_ = new SentenceQueue(table_, this);
