@@ -32,10 +32,11 @@ std::string gameState(const FormState& form);
 // else, once nothing is left to remove in the last round, a new game.
 std::string whatComesNext(const FormState& form);
 
-// The letter that says the whole game's state while the table has the focus.
-inline constexpr char stateKey = 'S';
 // What the table is, whatever the game's state: where to hear that state.
 std::string tableDescription();
+
+// "3rd": where a card of the triangle lies in its row, counted from the left.
+std::string_view ordinalInRow(int slot);
 
 // "Round 2: 3 points, total 10.", or, with the count of rounds, "Round 2 of 5: 3 points, total 10."
 std::string roundScore(const FormState& form, bool withRoundCount);

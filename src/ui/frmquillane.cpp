@@ -45,8 +45,8 @@ frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generato
         sentences_->tellScreenReader();
         announceCursor(table_);
     });
-    connect(table_, &TableView::stateAsked, this,
-            [this] { sentences_->say(spoken::gameState(form_)); });
+    connect(table_, &TableView::says, this,
+            [this](const QString& sentence) { sentences_->say(sentence.toStdString()); });
     connect(table_, &TableView::accessKeyOffered, this, &frmquillane::refuseAccessKey);
 
     for (const ControlRef& button : pushButtons) makeButton(button.kind);
