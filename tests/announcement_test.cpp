@@ -139,7 +139,9 @@ TEST(Announcement, TheTableAtAGlanceAndTheKeys) {
         return spoken::glance(form, reading);
     };
     EXPECT_EQ(glance(showcase), "No game on. Start game: Alt+S.");
+    EXPECT_EQ(spoken::howToBegin(showcase), "Start game: Alt+S. Press H for the keys.");
     auto form = knownDeal();
+    EXPECT_EQ(spoken::howToBegin(*form), "Press H for the keys.");
     EXPECT_EQ(glance(*form), "No card to play.") << "the bottom row waits for the first turn";
     form->Image2_Click();
     form->imgcard_Click(24);
@@ -156,7 +158,7 @@ TEST(Announcement, TheTableAtAGlanceAndTheKeys) {
     EXPECT_EQ(spoken::nowhereToGo(*form, keyFor(KeyAsks::waste)), "No card on the waste pile.");
     EXPECT_EQ(spoken::nowhereToGo(showcase, queen), "No game on. Start game: Alt+S.");
 
-    EXPECT_EQ(spoken::tableDescription(), "Press S for the game's state.");
+    EXPECT_EQ(spoken::tableDescription(), "Press S for the game's state, H for the keys.");
     EXPECT_EQ(spoken::keyList(),
               "Left or Right: along the row. Up or Down: the row above or below. Home or End: "
               "first or last in the row. Space or Enter: press. A, 1 to 9, 0, J, Q, K: next card "

@@ -48,7 +48,13 @@ std::string_view ordinalInRow(int slot) {
 }
 
 std::string tableDescription() {
-    return "Press " + keyName(keyFor(KeyAsks::state)) + " for the game's state.";
+    return "Press " + keyName(keyFor(KeyAsks::state)) + " for the game's state, " +
+           keyName(keyFor(KeyAsks::keys)) + " for the keys.";
+}
+
+std::string howToBegin(const FormState& form) {
+    const std::string keys = "Press " + keyName(keyFor(KeyAsks::keys)) + " for the keys.";
+    return form.inShowcase() ? pressing("Start game", ControlKind::cmdstart) + " " + keys : keys;
 }
 
 std::string roundScore(const FormState& form, bool withRoundCount) {
