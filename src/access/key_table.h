@@ -14,12 +14,12 @@ namespace quillane {
 // The card table's own keys, defined here once: the window maps them to the toolkit's keys,
 // and the sentence that lists them and every sentence that names one read them from here.
 //
-// The letters are on every Latin layout, and none is an access key (Alt+S, Alt+N, Alt+R, Alt+F
-// and the File menu's G and E), whose letters are left alone so that a key pressed without Alt
-// never does what the button would; S says the state as it always has. A/J/Q/K and the digits
-// are the ranks' own names. A screen reader's own keys are left alone: Orca's are the keypad's,
-// which come with a modifier that these keys do not take, and those with Insert or Caps Lock
-// held, which Orca keeps.
+// The letters are on every Latin layout. But for S, which has always said the state, none is
+// the letter of an access key (Alt+S, Alt+N, Alt+R, Alt+F and the File menu's G and E): those
+// are left alone, so that a key pressed without Alt is never taken for the button's. A, J, Q, K
+// and the digits are the ranks' own names. A screen reader's own keys are left alone: Orca's are
+// the keypad's, which come with a modifier that these keys do not take, and those with Insert or
+// Caps Lock held, which Orca keeps.
 
 // A key that is not a letter or a digit, by its name.
 enum class NamedKey { none, left, right, up, down, home, end, space, enter };
