@@ -34,8 +34,8 @@ std::string whatComesNext(const FormState& form);
 
 // What the table is, whatever the game's state: the keys that say that state and the keys.
 std::string tableDescription();
-// How to begin, at launch and as the table first takes the focus: "Start game: Alt+S. Press H
-// for the keys." in the showcase, "Press H for the keys." in a round.
+// How to begin, at launch and as the table first takes the focus in a game: "Start game: Alt+S.
+// Press H for the keys." in the showcase, "Press H for the keys." in a round.
 std::string howToBegin(const FormState& form);
 
 // "3rd": where a card of the triangle lies in its row, counted from the left.

@@ -119,13 +119,15 @@ void frmquillane::route(ControlRef control, PressedBy by) {
     if (form_.programEnded) close();
 }
 
+// In the showcase the table has the focus from launch, and the hint at launch says how to begin.
 std::string frmquillane::tableHint() {
-    if (tableHinted_ || !table_->hasFocus() || !QAccessible::isActive()) return {};
+    if (tableHinted_ || form_.inShowcase() || !table_->hasFocus() || !QAccessible::isActive())
+        return {};
     tableHinted_ = true;
     return spoken::howToBegin(form_);
 }
 
-// At launch the window first turns active, with the focus on Start game.
+// At launch the window first turns active, in the showcase.
 void frmquillane::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() &&

@@ -54,8 +54,8 @@ class frmquillane : public QMainWindow {
 
     // Focus on a control that hid goes where a screen reader can say something true.
     void keepFocusOnWhatShows();
-    // How to begin, for a listening screen reader the first time the table has the focus;
-    // empty at any other time.
+    // How to begin, for a listening screen reader the first time the table has the focus in a
+    // game; empty at any other time.
     std::string tableHint();
 
   protected:
