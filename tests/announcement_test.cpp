@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "access/announcement.h"
+#include "access/glance.h"
 #include "access/refusal.h"
 #include "access/spoken.h"
 #include "dealt_form.h"
@@ -127,6 +128,42 @@ TEST(Announcement, TheGameStateOnDemandAndTheEndOfTheGame) {
     EXPECT_EQ(spoken::gameState(*form),
               "Round 5 of 5: 1 point, total 1. Stock empty. Nothing left to remove. Game over, "
               "total 1. New game: Alt+F, then G.");
+}
+
+TEST(Announcement, TheTableAtAGlanceAndTheKeys) {
+    Form showcase;
+    showcase.Form_Load();
+    TableReading reading;
+    const auto glance = [&](const Form& form) {
+        readTable(form, reading);
+        return spoken::glance(form, reading);
+    };
+    EXPECT_EQ(glance(showcase), "No game on. Start game: Alt+S.");
+    EXPECT_EQ(spoken::howToBegin(showcase), "Start game: Alt+S. Press H for the keys.");
+    auto form = knownDeal();
+    EXPECT_EQ(spoken::howToBegin(*form), "Press H for the keys.");
+    EXPECT_EQ(glance(*form), "No card to play.") << "the bottom row waits for the first turn";
+    form->Image2_Click();
+    form->imgcard_Click(24);
+    form->imgcard_Click(13);
+    form->cmdremove_Click();
+    form->imgcard_Click(12);
+    EXPECT_EQ(glance(*form),
+              "Row 6: 9 of spades, 2nd. Row 7: 6 of hearts, 4th; 6 of clubs, 5th; 5 of hearts, "
+              "6th; 2 of clubs, 7th. Waste pile: 8 of hearts. King of hearts selected.")
+        << "the 8 of spades turns face up only once the King of hearts is removed";
+    const KeyBinding& queen = *std::find_if(tableKeys.begin(), tableKeys.end(),
+                                            [](const KeyBinding& key) { return key.rank == 12; });
+    EXPECT_EQ(spoken::nowhereToGo(*form, queen), "No Queen to play.");
+    EXPECT_EQ(spoken::nowhereToGo(*form, keyFor(KeyAsks::waste)), "No card on the waste pile.");
+    EXPECT_EQ(spoken::nowhereToGo(showcase, queen), "No game on. Start game: Alt+S.");
+
+    EXPECT_EQ(spoken::tableDescription(), "Press S for the game's state, H for the keys.");
+    EXPECT_EQ(spoken::keyList(),
+              "Left or Right: along the row. Up or Down: the row above or below. Home or End: "
+              "first or last in the row. Space or Enter: press. A, 1 to 9, 0, J, Q, K: next card "
+              "of that rank to play. D: the stock. W: the waste pile. T: turn the stock. L: the "
+              "cards to play. S: the game's state. H: these keys.");
 }
 
 }  // namespace

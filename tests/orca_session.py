@@ -292,7 +292,8 @@ def listed(names):
 # Every sentence the game says after a move; a line of Orca's speech that is one of them is a
 # move's sentence, and anything else Orca said about the table or the cursor.
 SENTENCE = re.compile(
-    r"(Round \d dealt\. 24 cards to turn\.|(Bottom row face up\. )?Turned .+|"
+    r"(Round \d dealt\. 24 cards to turn\.( Press H for the keys\.)?|"
+    r"(Bottom row face up\. )?Turned .+|"
     r".+ selected(, \d+)?\.( .+ on the waste pile\.)?|.+ put back\.( .+)?|Removed .+|"
     r"New game\. Start game: Alt\+S\.|Round \d of 5: .+|No game on\. .+|Face down .+|"
     r"The stock is empty\.|A card is selected\. .+|Two cards are selected\. .+|"

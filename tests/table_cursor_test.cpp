@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "access/key_table.h"
 #include "access/table_cursor.h"
 #include "dealt_form.h"
 
@@ -136,6 +137,58 @@ TEST(TableCursor, StandsOnACardOrTheStockAndSettlesAfterAMove) {
     readTable(*form, reading);
     EXPECT_EQ(underCursor(reading, stockTopPlace), (ControlRef{ControlKind::Image2, 0}))
         << "the used-up stock is still a place to stand on";
+}
+
+// The table's key that is this letter or digit.
+const KeyBinding& keyOf(char letter) {
+    return *std::find_if(tableKeys.begin(), tableKeys.end(),
+                         [letter](const KeyBinding& key) { return key.letter == letter; });
+}
+
+TEST(TableCursor, RankStockAndWasteKeysGoStraightToACardToPlay) {
+    // Row 7: 10 of spades, Queen of spades, Jack of spades, King of spades, Ace of clubs, Queen
+    // of hearts, 2 of clubs; the Queen of clubs turned onto the waste pile. Aces lie face down.
+    const auto queens = [] {
+        auto form = startedForm({{22, 24}, {26, 11}, {28, 37}});
+        form->Image2_Click();
+        return form;
+    };
+    const auto queenOfSpadesSelected = [&] {
+        auto form = queens();
+        form->imgcard_Click(24);
+        return form;
+    };
+    const auto dealt = [] { return startedForm(); };
+    struct Case {
+        const char* table;
+        std::function<std::unique_ptr<Form>()> deal;
+        Place from;
+        char key;
+        std::optional<Place> to;
+    };
+    const auto slot = slotPlace;
+    const std::vector<Case> cases = {
+        {"queens", queens, slot(21), 'Q', slot(22)},
+        {"queens", queens, slot(22), 'Q', slot(26)},
+        {"queens", queens, slot(26), 'Q', wastePlace},
+        {"queens", queens, wastePlace, 'Q', slot(22)},
+        {"queens", queens, stockTopPlace, 'Q', wastePlace},
+        {"queens", queens, slot(0), 'A', slot(25)},
+        {"queens", queens, slot(0), '1', slot(25)},
+        {"queens", queens, slot(24), 'K', slot(24)},
+        {"queens", queens, slot(21), '2', slot(27)},
+        {"queens", queens, slot(27), '0', slot(21)},
+        {"queens", queens, slot(21), '5', std::nullopt},
+        {"queens", queens, slot(21), 'D', stockTopPlace},
+        {"queens", queens, slot(21), 'W', wastePlace},
+        {"Queen of spades selected", queenOfSpadesSelected, slot(21), 'Q', slot(26)},
+        {"dealt", dealt, stockTopPlace, 'Q', std::nullopt},
+    };
+    for (const Case& each : cases) {
+        const auto to = cursorTarget(readingOf(*each.deal()), each.from, keyOf(each.key));
+        EXPECT_EQ(to ? nameOf(*to) : "nowhere", each.to ? nameOf(*each.to) : "nowhere")
+            << each.table << ": " << each.key << " from " << nameOf(each.from);
+    }
 }
 
 }  // namespace

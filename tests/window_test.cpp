@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QSignalSpy>
 
+#include "access/key_table.h"
 #include "dealt_form.h"
 #include "model/generator.h"
 #include "ui/qt_convert.h"
@@ -154,6 +155,44 @@ TEST_F(WindowTest, KeysPlayTheTableUnderARingThatTheMouseNeverShows) {
     clickControl({ControlKind::imgcard, form().deck[firstBottomSlot]});
     EXPECT_EQ(ringBeside(tableImage(), bottomRight), ui::toQColor(layout::tableColour))
         << "the mouse in use hides the ring";
+}
+
+TEST_F(WindowTest, KeysGoStraightToACardTurnTheStockAndSay) {
+    QSignalSpy says(window->table(), &ui::TableView::says);
+    const auto said = [&] {
+        return says.isEmpty() ? std::string() : says.last().at(0).toString().toStdString();
+    };
+    const auto underCursor = [&] { return window->table()->underCursor(); };
+    const auto press = [&](char letter) {
+        QTest::keyClick(window->table(), static_cast<Qt::Key>(letter));
+    };
+    pressAccessKey(window.get(), Qt::Key_S);
+    press('W');
+    EXPECT_EQ(said(), "No card on the waste pile.");
+    QTest::keyClick(window->table(), Qt::Key_Space);
+    press('W');
+    ASSERT_EQ(underCursor(), (ControlRef{ControlKind::imgcard, form().waste[1]}));
+    press('T');
+    EXPECT_EQ(form().wastecount, 2) << "T turns the stock from the waste pile";
+    EXPECT_EQ(underCursor(), (ControlRef{ControlKind::imgcard, form().waste[2]}));
+    press('D');
+    EXPECT_EQ(underCursor(), (ControlRef{ControlKind::Image2, 0}));
+    // Just after the stock, the waste pile's top comes first of its rank.
+    const int top = form().waste[2];
+    const auto rank = std::find_if(tableKeys.begin(), tableKeys.end(),
+                                   [&](const KeyBinding& key) { return key.rank == rankOf(top); });
+    press(rank->letter);
+    QTest::keyClick(window->table(), Qt::Key_Space);
+    EXPECT_EQ(form().sel1card, top) << "a rank's key and Space select " << cardName(top);
+    press('L');
+    EXPECT_TRUE(said().ends_with(cardName(top) + " selected.")) << said();
+    QTest::keyClick(window->table(), Qt::Key_Tab);
+    ASSERT_TRUE(window->removeButton()->hasFocus());
+    QTest::keyClick(window->removeButton(), Qt::Key_H);
+    EXPECT_TRUE(said().starts_with("Left or Right")) << "H works from a button: " << said();
+    QTest::keyClick(window->removeButton(), Qt::Key_D);
+    EXPECT_EQ(underCursor(), (ControlRef{ControlKind::imgcard, form().waste[1]}))
+        << "D needs the table's focus";
 }
 
 TEST_F(WindowTest, DealFollowsTheMillisecondsThatPassed) {

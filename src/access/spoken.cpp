@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "access/key_table.h"
 #include "access/moves_left.h"
 #include "model/control_kinds.h"
 
@@ -21,10 +22,7 @@ std::string rowName(int slot) {
 // "3rd from the left": where a card of the triangle lies in its row, for a player walking the
 // row with the keyboard.
 std::string placeInRow(int slot) {
-    static constexpr std::array<std::string_view, rowCount> ordinals = {"1st", "2nd", "3rd", "4th",
-                                                                        "5th", "6th", "7th"};
-    return std::string(ordinals.at(static_cast<std::size_t>(positionInRow(slot)))) +
-           " from the left";
+    return std::string(ordinalInRow(slot)) + " from the left";
 }
 
 // The modifier that goes with an access key.
@@ -43,8 +41,20 @@ std::string keysFor(ControlKind control) {
 
 }  // namespace
 
+std::string_view ordinalInRow(int slot) {
+    static constexpr std::array<std::string_view, rowCount> ordinals = {"1st", "2nd", "3rd", "4th",
+                                                                        "5th", "6th", "7th"};
+    return ordinals.at(static_cast<std::size_t>(positionInRow(slot)));
+}
+
 std::string tableDescription() {
-    return std::string("Press ") + stateKey + " for the game's state.";
+    return "Press " + keyName(keyFor(KeyAsks::state)) + " for the game's state, " +
+           keyName(keyFor(KeyAsks::keys)) + " for the keys.";
+}
+
+std::string howToBegin(const FormState& form) {
+    const std::string keys = "Press " + keyName(keyFor(KeyAsks::keys)) + " for the keys.";
+    return form.inShowcase() ? pressing("Start game", ControlKind::cmdstart) + " " + keys : keys;
 }
 
 std::string roundScore(const FormState& form, bool withRoundCount) {

@@ -32,10 +32,14 @@ std::string gameState(const FormState& form);
 // else, once nothing is left to remove in the last round, a new game.
 std::string whatComesNext(const FormState& form);
 
-// The letter that says the whole game's state while the table has the focus.
-inline constexpr char stateKey = 'S';
-// What the table is, whatever the game's state: where to hear that state.
+// What the table is, whatever the game's state: the keys that say that state and the keys.
 std::string tableDescription();
+// How to begin, at launch and as the table first takes the focus in a game: "Start game: Alt+S.
+// Press H for the keys." in the showcase, "Press H for the keys." in a round.
+std::string howToBegin(const FormState& form);
+
+// "3rd": where a card of the triangle lies in its row, counted from the left.
+std::string_view ordinalInRow(int slot);
 
 // "Round 2: 3 points, total 10.", or, with the count of rounds, "Round 2 of 5: 3 points, total 10."
 std::string roundScore(const FormState& form, bool withRoundCount);

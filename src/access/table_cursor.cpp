@@ -3,8 +3,11 @@
 
 #include "access/table_cursor.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
+#include "access/key_table.h"
 #include "model/stacking.h"
 
 namespace quillane {
@@ -37,6 +40,11 @@ std::optional<Stop> bestStop(const TableReading& reading, Candidate candidate, B
         if (candidate(stop) && (!best || better(stop, *best))) best = stop;
     });
     return best;
+}
+
+// A selected card takes a press, which does nothing.
+bool toPlay(const Stop& stop) {
+    return stop.takesInput && !inSelection(stop.place.Left);
 }
 
 Single across(const Stop& stop, Place from) {
@@ -102,13 +110,9 @@ std::optional<Place> cursorAfterMove(const Form& form, const TableReading& readi
     if (!form.inShowcase() && form.stockstarted == 0) return stockTopPlace;
     if (at && underCursor(reading, *at)) return at;
     const Place from = at.value_or(stockTopPlace);
-    // A selected card takes a press, which does nothing.
     const auto nearest = [&](bool playable) {
         return bestStop(
-            reading,
-            [&](const Stop& stop) {
-                return !playable || (stop.takesInput && !inSelection(stop.place.Left));
-            },
+            reading, [&](const Stop& stop) { return !playable || toPlay(stop); },
             [&](const Stop& stop, const Stop& best) {
                 return distance(stop, from) < distance(best, from);
             });
@@ -116,6 +120,32 @@ std::optional<Place> cursorAfterMove(const Form& form, const TableReading& readi
     std::optional<Stop> to = nearest(true);
     if (!to) to = nearest(false);
     return to ? std::optional(to->place) : std::nullopt;
+}
+
+std::vector<CardToPlay> cardsToPlay(const TableReading& reading) {
+    std::vector<CardToPlay> cards;
+    // The reading is in the order a player looks, and the stock is no card.
+    forEachStop(reading, [&](const Stop& stop) {
+        if (stop.control.kind == ControlKind::imgcard && toPlay(stop))
+            cards.push_back({stop.control.index, stop.place});
+    });
+    return cards;
+}
+
+std::optional<Place> cursorTarget(const TableReading& reading, Place from, const KeyBinding& key) {
+    const auto cardAt = [&](Place place) {
+        return underCursor(reading, place) ? std::optional(place) : std::nullopt;
+    };
+    if (key.asks == KeyAsks::stock) return cardAt(stockTopPlace);
+    if (key.asks == KeyAsks::waste) return cardAt(wastePlace);
+    if (key.asks != KeyAsks::rank) return std::nullopt;
+    std::vector<CardToPlay> cards = cardsToPlay(reading);
+    std::erase_if(cards, [&](CardToPlay card) { return rankOf(card.card) != key.rank; });
+    if (cards.empty()) return std::nullopt;
+    const auto after = std::find_if(cards.begin(), cards.end(), [from](CardToPlay card) {
+        return std::tie(card.place.Top, card.place.Left) > std::tie(from.Top, from.Left);
+    });
+    return (after == cards.end() ? cards.front() : *after).place;
 }
 
 }  // namespace quillane

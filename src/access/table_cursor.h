@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "access/table_reading.h"
 #include "model/control_ref.h"
@@ -11,6 +12,8 @@
 #include "model/table.h"
 
 namespace quillane {
+
+struct KeyBinding;
 
 // The keyboard's cursor stands on a place of the table where a card lies, face up or face
 // down, or on the stock, shown or used up: everything a player may press, and the face-down
@@ -36,5 +39,20 @@ std::optional<ControlRef> underCursor(const TableReading& reading, Place at);
 // none to play. Nothing when the table holds no card.
 std::optional<Place> cursorAfterMove(const Form& form, const TableReading& reading,
                                      std::optional<Place> at);
+
+// A card a player may play now: a face-up card that takes a press and is not selected already.
+struct CardToPlay {
+    int card = 0;
+    Place place;
+};
+// The cards to play, in the order a player looks: the triangle's row by row from the top and
+// from the left, then the waste pile's top.
+std::vector<CardToPlay> cardsToPlay(const TableReading& reading);
+
+// Where a key that takes the cursor straight to a card takes it from `from`: a rank's key to
+// the first card of that rank to play that comes after `from` in that order, or else to the
+// first of all; the stock's key to the stock, the waste pile's to its top. Nothing when no such
+// card lies there, or for any other key.
+std::optional<Place> cursorTarget(const TableReading& reading, Place from, const KeyBinding& key);
 
 }  // namespace quillane

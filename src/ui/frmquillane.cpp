@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 #include "access/announcement.h"
 #include "access/refusal.h"
@@ -46,9 +47,10 @@ frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generato
     connect(table_, &TableView::cursorMoved, this, [this] {
         sentences_->tellScreenReader();
         announceCursor(table_);
+        sentences_->say(tableHint());
     });
-    connect(table_, &TableView::stateAsked, this,
-            [this] { sentences_->say(spoken::gameState(form_)); });
+    connect(table_, &TableView::says, this,
+            [this](const QString& sentence) { sentences_->say(sentence.toStdString()); });
     connect(table_, &TableView::accessKeyOffered, this, &frmquillane::refuseAccessKey);
 
     for (const ControlRef& button : pushButtons) makeButton(button.kind);
@@ -110,9 +112,29 @@ void frmquillane::route(ControlRef control, PressedBy by) {
     if (listening) {
         std::string sentence = handled ? announcementOf(before, form_) : std::string();
         if (sentence.empty() && by == PressedBy::keyboard) sentence = refusalOf(form_, control);
+        // The hint of a move that gave the table the focus ends the move's sentence, which a
+        // sentence of its own would cut short.
+        const std::string hint = tableHint();
+        if (!hint.empty()) sentence += (sentence.empty() ? "" : " ") + hint;
         sentences_->say(std::move(sentence));
     }
     if (form_.programEnded) close();
+}
+
+// In the showcase the table has the focus from launch, and the hint at launch says how to begin.
+std::string frmquillane::tableHint() {
+    if (tableHinted_ || form_.inShowcase() || !table_->hasFocus() || !QAccessible::isActive())
+        return {};
+    tableHinted_ = true;
+    return spoken::howToBegin(form_);
+}
+
+// At launch the window first turns active, in the showcase.
+void frmquillane::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !std::exchange(launchHinted_, true))
+        sentences_->say(spoken::howToBegin(form_));
 }
 
 void frmquillane::refuseAccessKey(char key) {

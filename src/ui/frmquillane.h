@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -53,11 +54,21 @@ class frmquillane : public QMainWindow {
 
     // Focus on a control that hid goes where a screen reader can say something true.
     void keepFocusOnWhatShows();
+    // How to begin, for a listening screen reader the first time the table has the focus in a
+    // game; empty at any other time.
+    std::string tableHint();
 
+  protected:
+    // Says how to begin as the window first turns active.
+    void changeEvent(QEvent* event) override;
+
+  private:
     Form form_;
     TableView* table_;
     SentenceQueue* sentences_;
     std::vector<std::pair<ControlKind, QAction*>> menuItems_;
+    bool launchHinted_ = false;
+    bool tableHinted_ = false;
 };
 
 }  // namespace quillane::ui

@@ -15,9 +15,9 @@ namespace quillane::ui {
 
 namespace {
 
-// Posted after each sentence for a listening screen reader (what a handler did, the state the
-// state key asked for, or why a key did nothing), at low priority: after the update the table
-// asked for, which is posted so too, and before any later input.
+// Posted after each sentence for a listening screen reader (what a handler did, what a key of
+// the table's asked to hear, or why a key did nothing), at low priority: after the update the
+// table asked for, which is posted so too, and before any later input.
 const QEvent::Type tellScreenReaderEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 }  // namespace

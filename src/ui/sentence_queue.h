@@ -14,8 +14,8 @@ namespace quillane::ui {
 class TableView;
 
 // What a listening screen reader has yet to hear of the window: what changed on the table, and
-// the one sentence that says what the last input did, the state the state key asked for, or
-// why a key did nothing. It hears them once the new frame is painted, and before any later
+// the one sentence that says what the last input did, what a key of the table's asked to hear,
+// or why a key did nothing. It hears them once the new frame is painted, and before any later
 // input is handled.
 class SentenceQueue : public QObject {
     Q_OBJECT

@@ -3,39 +3,47 @@
 
 #include "ui/table_keys.h"
 
-#include <Qt>
 #include <algorithm>
 #include <array>
-
-#include "access/spoken.h"
+#include <utility>
 
 namespace quillane::ui {
 
 namespace {
 
-struct CursorKey {
-    int key;
-    CursorMove move;
-};
-constexpr std::array cursorKeys = {
-    CursorKey{Qt::Key_Left, CursorMove::left},     CursorKey{Qt::Key_Right, CursorMove::right},
-    CursorKey{Qt::Key_Up, CursorMove::up},         CursorKey{Qt::Key_Down, CursorMove::down},
-    CursorKey{Qt::Key_Home, CursorMove::rowStart}, CursorKey{Qt::Key_End, CursorMove::rowEnd},
-};
-constexpr std::array pressKeys = {Qt::Key_Space, Qt::Key_Return};
-// Qt's codes for the letters are their capitals' ASCII codes.
-constexpr int stateKey = Qt::Key_A + (spoken::stateKey - 'A');
+constexpr std::array<std::pair<NamedKey, int>, 8> namedKeys = {{
+    {NamedKey::left, Qt::Key_Left},
+    {NamedKey::right, Qt::Key_Right},
+    {NamedKey::up, Qt::Key_Up},
+    {NamedKey::down, Qt::Key_Down},
+    {NamedKey::home, Qt::Key_Home},
+    {NamedKey::end, Qt::Key_End},
+    {NamedKey::space, Qt::Key_Space},
+    {NamedKey::enter, Qt::Key_Return},
+}};
+
+// Qt's codes for the letters and digits are their capitals' ASCII codes.
+static_assert(Qt::Key_A == 'A' && Qt::Key_0 == '0');
+int qtKeyOf(const KeyBinding& binding) {
+    if (binding.letter != 0) return binding.letter;
+    const auto named = std::find_if(namedKeys.begin(), namedKeys.end(),
+                                    [&](const auto& each) { return each.first == binding.named; });
+    return named->second;
+}
 
 }  // namespace
 
-TableKey tableKeyOf(int key) {
-    if (key == stateKey) return {TableKey::Asks::state};
-    const auto cursorKey = std::find_if(cursorKeys.begin(), cursorKeys.end(),
-                                        [key](CursorKey each) { return each.key == key; });
-    if (cursorKey != cursorKeys.end()) return {TableKey::Asks::move, cursorKey->move};
-    if (std::find(pressKeys.begin(), pressKeys.end(), key) != pressKeys.end())
-        return {TableKey::Asks::press};
-    return {};
+// French and Belgian layouts type the digits with Shift, so a digit is taken with Shift or
+// without. The keypad's keys come with a modifier: they are a screen reader's own (Orca's
+// review and "where am I"), and one that the screen reader was too busy to answer for in time
+// reaches the window all the same (Qt 6.4, in Debian 12, waits a tenth of a second for it); on
+// every version it must not move the cursor or press a card.
+const KeyBinding* tableKeyOf(int key, Qt::KeyboardModifiers modifiers) {
+    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
+    if (modifiers != Qt::NoModifier && !(digit && modifiers == Qt::ShiftModifier)) return nullptr;
+    const auto found = std::find_if(tableKeys.begin(), tableKeys.end(),
+                                    [key](const KeyBinding& each) { return qtKeyOf(each) == key; });
+    return found == tableKeys.end() ? nullptr : &*found;
 }
 
 }  // namespace quillane::ui

@@ -3,20 +3,14 @@
 
 #pragma once
 
-#include "access/table_cursor.h"
+#include <Qt>
+
+#include "access/key_table.h"
 
 namespace quillane::ui {
 
-// What a key of the table's own asks for: the whole game's state, a move of the keyboard's
-// cursor, or a press of what lies under it.
-struct TableKey {
-    enum class Asks { nothing, state, move, press };
-    Asks asks = Asks::nothing;
-    CursorMove move{};
-};
-
-// The arrow keys, Home and End move the cursor; Space and Enter press; the state key
-// (spoken::stateKey) says the state.
-TableKey tableKeyOf(int key);
+// The key of the table's own (tableKeys) that this key press is, if any: a digit with or
+// without Shift, every other key without any modifier.
+const KeyBinding* tableKeyOf(int key, Qt::KeyboardModifiers modifiers);
 
 }  // namespace quillane::ui

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <utility>
 
+#include "access/glance.h"
+#include "access/spoken.h"
 #include "model/stacking.h"
 #include "ui/graphical_button.h"
 #include "ui/qt_convert.h"
@@ -91,22 +93,32 @@ QRect TableView::cursorRing() const {
 }
 
 void TableView::moveCursor(CursorMove move) {
-    if (!cursor_) return;
-    const Place to = cursorStep(reading_, *cursor_, move);
-    if (to == *cursor_) return;
+    if (cursor_) placeCursor(cursorStep(reading_, *cursor_, move));
+}
+
+void TableView::placeCursor(Place to) {
+    if (to == cursor_) return;
     update(cursorRing());
     cursor_ = to;
     update(cursorRing());
     emit cursorMoved();
 }
 
-// The keypad's keys are a screen reader's own (Orca's review and "where am I"); one that the
-// screen reader was too busy to answer for in time reaches the window all the same (Qt 6.4, in
-// Debian 12, waits a tenth of a second for it), and on every version must not move the cursor
-// or press a card.
+// A key that finds the cursor there already says what it stands on, which the screen reader
+// was told of before.
+void TableView::goTo(std::optional<Place> to, const KeyBinding& key) {
+    if (!to) {
+        emit says(toQString(spoken::nowhereToGo(form_, key)));
+    } else if (to == cursor_) {
+        emit says(toQString(speechOf(form_, *underCursor()).name));
+    } else {
+        placeCursor(*to);
+    }
+}
+
 void TableView::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() != Qt::NoModifier || !takeKey(event->key(), event->isAutoRepeat()))
-        QWidget::keyPressEvent(event);
+    const KeyBinding* key = tableKeyOf(event->key(), event->modifiers());
+    if (key == nullptr || !takeKey(*key, event->isAutoRepeat())) QWidget::keyPressEvent(event);
 }
 
 // Before any button acts on a key that may be its access key, the key is offered to the focus:
@@ -120,20 +132,36 @@ bool TableView::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-bool TableView::takeKey(int key, bool repeated) {
-    const TableKey asked = tableKeyOf(key);
-    if (asked.asks == TableKey::Asks::state) {
-        if (!repeated) emit stateAsked();
-        return true;
-    }
+bool TableView::takeKey(const KeyBinding& key, bool repeated) {
     // The buttons' own keys reach here from a button that did not take them.
-    if (!hasFocus() || asked.asks == TableKey::Asks::nothing) return false;
-    if (asked.asks == TableKey::Asks::move) {
-        moveCursor(asked.move);
-        return true;
+    if (!hasFocus() && !worksFromButtons(key.asks)) return false;
+    if (key.asks == KeyAsks::move) moveCursor(key.move);
+    if (repeated) return true;
+    switch (key.asks) {
+        case KeyAsks::move:
+            break;
+        case KeyAsks::press:
+            if (const auto control = underCursor()) press(*control, PressedBy::keyboard);
+            break;
+        // As a click on the stock, wherever the cursor stands.
+        case KeyAsks::turn:
+            press({ControlKind::Image2, 0}, PressedBy::keyboard);
+            break;
+        case KeyAsks::rank:
+        case KeyAsks::stock:
+        case KeyAsks::waste:
+            goTo(cursorTarget(reading_, cursor_.value_or(stockTopPlace), key), key);
+            break;
+        case KeyAsks::glance:
+            emit says(toQString(spoken::glance(form_, reading_)));
+            break;
+        case KeyAsks::state:
+            emit says(toQString(spoken::gameState(form_)));
+            break;
+        case KeyAsks::keys:
+            emit says(toQString(spoken::keyList()));
+            break;
     }
-    const auto control = underCursor();
-    if (control && !repeated) press(*control, PressedBy::keyboard);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "access/key_table.h"
 #include "access/table_cursor.h"
 #include "access/table_reading.h"
 #include "model/form.h"
@@ -28,7 +29,8 @@ enum class PressedBy { pointer, keyboard };
 // Both read the table as the last refresh found it, and so does the accessibility layer.
 //
 // While it has the keyboard focus, a cursor stands on one of its cards or the stock, drawn as
-// a ring once the player uses the keys: the arrow keys, Home and End move it, and Space or
+// a ring once the player uses the keys (tableKeys): the arrow keys, Home and End move it, the
+// rank keys and those of the stock and the waste pile take it straight there, and Space or
 // Enter press what lies under it. A player who only uses the mouse never sees it.
 class TableView : public QWidget {
     Q_OBJECT
@@ -57,8 +59,9 @@ class TableView : public QWidget {
     void pressed(quillane::ControlRef control, quillane::ui::PressedBy by);
     // The cursor went to another card, or the table took or lost the focus.
     void cursorMoved();
-    // A key asked for the whole game's state.
-    void stateAsked();
+    // A key has something to say: the game's state, the table at a glance, the keys, or why it
+    // left the cursor where it was.
+    void says(const QString& sentence);
     // An access key was pressed while this widget or one of its buttons had the focus, before
     // any button acted on it.
     void accessKeyOffered(char key);
@@ -79,10 +82,13 @@ class TableView : public QWidget {
     QRect cursorRing() const;
     bool ringShows() const { return keysInUse_.inUse() && hasFocus(); }
     void moveCursor(CursorMove move);
-    // Acts on a key of the table's own, the state key wherever the focus is in the table and
-    // the cursor's keys while the table has it; returns whether it was one. A key held down
-    // moves the cursor on, but presses and says only once.
-    bool takeKey(int key, bool repeated);
+    void placeCursor(Place to);
+    // Takes the cursor straight to a place, or says why it stays.
+    void goTo(std::optional<Place> to, const KeyBinding& key);
+    // Acts on a key of the table's own, those that only say something wherever the focus is in
+    // the table and the others while the table has it; returns whether it took the key. A key
+    // held down moves the cursor on, but does anything else only once.
+    bool takeKey(const KeyBinding& key, bool repeated);
 
     const Form& form_;
     // The table as the last refresh read it, and as the one before; the two swap places.
