@@ -65,8 +65,8 @@ def play(game_path, xvfb, launcher, registryd, metacity, xdotool, xprop):
                        "the game on the accessibility bus")
     app[0].set_cache_mask(0)
     # Keys go to the window the window manager made active.
-    session.wait_until(lambda: app[0].getChildCount() > 0 and app[0][0].getState().contains(
-        pyatspi.STATE_ACTIVE), "the game's window active")
+    session.wait_until(lambda: any(window.getState().contains(pyatspi.STATE_ACTIVE)
+                                   for window in app[0]), "the game's window active")
 
     def events(*events):
         """Sends key events, and waits until the listener has answered for the last, a
