@@ -440,7 +440,7 @@ class Session:
     def cards(self):
         """The pictures on the table: cards and the stock."""
         import pyatspi
-        return [child for child in self.children() if child.getRole() == pyatspi.ROLE_IMAGE]
+        return [child for child in self.children() if child.getRole() == pyatspi.ROLE_FILLER]
 
     def face_up(self):
         """The face-up cards on the table outside the selection, by card name."""
