@@ -89,7 +89,7 @@ TEST(Speech, NamesSayWhereACardLies) {
     EXPECT_EQ(speechOf(*form, {ControlKind::imgcard, 12}).name, "King of hearts, selected");
     testing::turnStock(*form, 23);
     EXPECT_EQ(speechOf(*form, {ControlKind::Image2, 0}).name, "Stock, empty");
-    EXPECT_EQ(spoken::scoreCell(*form, 1, 0), "1, current round");
+    EXPECT_EQ(spoken::scoreCell(*form, 1, 1), "0 points, current round");
 }
 
 }  // namespace

@@ -292,8 +292,8 @@ def listed(names):
 # Every sentence the game says after a move; a line of Orca's speech that is one of them is a
 # move's sentence, and anything else Orca said about the table or the cursor.
 SENTENCE = re.compile(
-    r"(Round \d dealt\. 24 cards to turn\.|(Bottom row face up\. )?Turned .+|"
-    r".+ selected(, \d+)?\.( .+ on the waste pile\.)?|.+ put back\.( .+)?|Removed .+|"
+    r"(Round \d dealt\.( 24 cards to turn\.)?|(Bottom row face up\. )?Turned .+|"
+    r".+(?<!,) selected(, \d+)?\.( .+ on the waste pile\.)?|.+ put back\.( .+)?|Removed .+|"
     r"New game\. Start game: Alt\+S\.|Round \d of 5: .+|No game on\. .+|Face down .+|"
     r"The stock is empty\.|A card is selected\. .+|Two cards are selected\. .+|"
     r"Nothing selected\.|Start game first: Alt\+S\.|A game is on\. .+|Next round: once .+|"

@@ -291,7 +291,7 @@ def main():
     stock = child_named(dealt, "Stock")
     check(stock.getRole() == pyatspi.ROLE_FILLER, "the stock is a picture")
     check(stock.getState().contains(pyatspi.STATE_ENABLED), "the stock takes input")
-    check(stock.description == "24 cards to turn", "a full stock")
+    check(stock.name == "Stock, 24 cards", "a full stock")
     check(all(role == pyatspi.ROLE_FILLER for role, name, _, _ in dealt
               if name == "Face-down card"), "backs are pictures")
     check("Action" not in child_named(dealt, "Face-down card").get_interfaces(), "backs: no press")
@@ -318,11 +318,11 @@ def main():
 
     turned = 0
     while True:
-        press_and_hear(stock, r"object:property-change:accessible-description \[Stock\]")
+        press_and_hear(stock, r"object:property-change:accessible-name \[Stock\]")
         turned += 1
         if turned == 1:
             kept_up_to_date("a stock turn")
-        check(stock.description == f"{24 - turned} cards to turn", f"stock reads {stock.description}")
+        check(stock.name == f"Stock, {24 - turned} cards", f"stock reads {stock.name}")
         seen = read_table()
         faces = removable(seen)
         if faces or turned == 24:
@@ -346,10 +346,10 @@ def main():
         check(second_child.description == "selected second", f"{second} reads second")
     press_and_hear(child_named(read_table(), "Remove"),
                    r"object:children-changed:remove \[Card table\] .*",
-                   r"object:property-change:accessible-name \[1\]",
+                   r"object:property-change:accessible-name \[1 point\]",
                    r"object:state-changed:enabled=1 \[Stock\]")
-    check(grid.getAccessibleAt(0, 1).name == "1", "round 1 scores a point")
-    check(grid.getAccessibleAt(5, 1).name == "1", "the total too")
+    check(grid.getAccessibleAt(0, 1).name == "1 point, current round", "round 1 scores")
+    check(grid.getAccessibleAt(5, 1).name == "1 point", "the total too")
     check(child_named(read_table(), first) is None, f"{first} left the table")
     show(read_table(), "after Remove:")
     kept_up_to_date("a removal")
@@ -361,7 +361,7 @@ def main():
     press_and_hear(child_named(read_table(), "Remove"), r"object:state-changed:enabled=1 \[Stock\]")
     kept_up_to_date("a card put back")
     while turned < 24:
-        press_and_hear(stock, r"object:property-change:accessible-description \[Stock\]")
+        press_and_hear(stock, r"object:property-change:accessible-name \[Stock\]")
         turned += 1
     wait_for(lambda: child_named(read_table(), "Next round"), "Next round")
     kept_up_to_date("the stock's last card")

@@ -106,7 +106,8 @@ void frmquillane::route(ControlRef control, PressedBy by) {
         keepFocusOnWhatShows();
     }
     if (listening) {
-        std::string sentence = handled ? announcementOf(before, form_) : std::string();
+        std::string sentence =
+            handled ? announcementBefore(before, form_, cursorToBeTold(table_)) : std::string();
         if (sentence.empty() && by == PressedBy::keyboard) sentence = refusalOf(form_, control);
         sentences_->say(std::move(sentence));
     }
