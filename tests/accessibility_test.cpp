@@ -45,8 +45,6 @@ const char* roleName(QAccessible::Role role) {
     switch (role) {
         case QAccessible::Button:
             return "push button";
-        case QAccessible::Client:
-            return "picture";
         case QAccessible::StaticText:
             return "label";
         case QAccessible::Table:
@@ -134,12 +132,10 @@ TEST_F(WindowTest, TheScoreTableReadsAsATableOfRounds) {
     EXPECT_EQ(grid->columnDescription(1), "Score");
     EXPECT_EQ(grid->rowDescription(0), "Round 1");
     EXPECT_EQ(grid->rowDescription(5), "Total");
-    EXPECT_EQ(grid->cellAt(2, 0)->text(QAccessible::Name), "Round 3,");
     EXPECT_EQ(grid->cellAt(5, 1)->text(QAccessible::Name), "0 points");
     EXPECT_EQ(grid->cellAt(0, 0)->text(QAccessible::Name) + " " +
                   grid->cellAt(0, 1)->text(QAccessible::Name),
-              "Round 1, 0 points, current round")
-        << "as flat review reads a row, its cells joined by a space";
+              "Round 1, 0 points, current round");
     QAccessibleTableCellInterface* cell = grid->cellAt(4, 1)->tableCellInterface();
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->rowIndex(), 4);
@@ -315,7 +311,6 @@ TEST_F(WindowTest, TheTableTellsWhatChanged) {
     clickControl({ControlKind::Image2, 0});
     heard = tell();
     EXPECT_TRUE(has(heard, "name Stock"));
-    EXPECT_FALSE(has(heard, "description Stock")) << "its count is in its name alone";
     clickControl({ControlKind::imgcard, form().deck[firstBottomSlot]});
     EXPECT_TRUE(has(tell(), "input Stock")) << "no turning while a card is selected";
     QTest::mouseClick(window->removeButton(), Qt::LeftButton);

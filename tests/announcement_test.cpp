@@ -25,8 +25,7 @@ TEST(Announcement, EveryMoveIsSaidInOneSentence) {
     Form showcase;
     showcase.Form_Load();
     EXPECT_EQ(announcementOf(showcase, *form), "Round 1 dealt. 24 cards to turn.");
-    EXPECT_EQ(announcementBefore(showcase, *form, ControlRef{Image2, 0}), "Round 1 dealt.")
-        << "the stock, named next, says its count";
+    EXPECT_EQ(announcementBefore(showcase, *form, ControlRef{Image2, 0}), "Round 1 dealt.");
     auto says = [&](auto move) {
         const FormState before = form->state();
         move(*form);
@@ -56,9 +55,7 @@ TEST(Announcement, EveryMoveIsSaidInOneSentence) {
     EXPECT_EQ(says([](Form& f) { f.imgcard_Click(28); }),
               "3 of clubs selected. 8 of hearts on the waste pile.")
         << "the waste pile's new top";
-    EXPECT_EQ(announcementBefore(beforeTaking, *form, ControlRef{imgcard, 7}),
-              "3 of clubs selected.")
-        << "the cursor comes to the 8 of hearts, which names itself";
+    EXPECT_EQ(announcementBefore(beforeTaking, *form, {{imgcard, 7}}), "3 of clubs selected.");
     form->cmdremove_Click();
     testing::turnStock(*form, 21);
     const std::string last = says([](Form& f) { f.Image2_Click(); });
