@@ -26,6 +26,7 @@ TEST(Announcement, EveryMoveIsSaidInOneSentence) {
     Form showcase;
     showcase.Form_Load();
     EXPECT_EQ(announcementOf(showcase, *form), "Round 1 dealt. 24 cards to turn.");
+    EXPECT_EQ(announcementBefore(showcase, *form, ControlRef{Image2, 0}), "Round 1 dealt.");
     auto says = [&](auto move) {
         const FormState before = form->state();
         move(*form);
@@ -51,9 +52,11 @@ TEST(Announcement, EveryMoveIsSaidInOneSentence) {
     EXPECT_EQ(says([](Form& f) { f.cmdremove_Click(); }), "8 of hearts put back.");
     EXPECT_EQ(says([](Form& f) { f.cmdremove_Click(); }), "") << "nothing happened";
     form->Image2_Click();
+    const FormState beforeTaking = form->state();
     EXPECT_EQ(says([](Form& f) { f.imgcard_Click(28); }),
               "3 of clubs selected. 8 of hearts on the waste pile.")
         << "the waste pile's new top";
+    EXPECT_EQ(announcementBefore(beforeTaking, *form, {{imgcard, 7}}), "3 of clubs selected.");
     form->cmdremove_Click();
     testing::turnStock(*form, 21);
     const std::string last = says([](Form& f) { f.Image2_Click(); });
@@ -123,11 +126,11 @@ TEST(Announcement, TheGameStateOnDemandAndTheEndOfTheGame) {
     const FormState before = form->state();
     form->cmdremove_Click();
     EXPECT_EQ(announcementOf(before, *form),
-              "Removed King of hearts. Round 5: 1 point, total 1. Game over, total 1. New game: "
-              "Alt+F, then G.");
+              "Removed King of hearts. Round 5: 1 point, total 1. Game over. New game: Alt+F, "
+              "then G.");
     EXPECT_EQ(spoken::gameState(*form),
-              "Round 5 of 5: 1 point, total 1. Stock empty. Nothing left to remove. Game over, "
-              "total 1. New game: Alt+F, then G.");
+              "Round 5 of 5: 1 point, total 1. Stock empty. Nothing left to remove. Game over. "
+              "New game: Alt+F, then G.");
 }
 
 TEST(Announcement, TheTableAtAGlanceAndTheKeys) {

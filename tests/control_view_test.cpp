@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "access/spoken.h"
 #include "access/table_reading.h"
 #include "dealt_form.h"
 #include "model/control_view.h"
@@ -89,7 +88,6 @@ TEST(Speech, NamesSayWhereACardLies) {
     EXPECT_EQ(speechOf(*form, {ControlKind::imgcard, 12}).name, "King of hearts, selected");
     testing::turnStock(*form, 23);
     EXPECT_EQ(speechOf(*form, {ControlKind::Image2, 0}).name, "Stock, empty");
-    EXPECT_EQ(spoken::scoreCell(*form, 1, 0), "1, current round");
 }
 
 }  // namespace

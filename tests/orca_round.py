@@ -76,8 +76,8 @@ def plural(count, thing):
 
 def deal(play, letter, round_number):
     """Deals by the access key; the cursor stands on the stock, which "where am I" names."""
-    play.access_key("deal", letter,
-                    rf"Round {round_number} dealt\. 24 cards to turn\.(?: Press H for the keys\.)?")
+    play.access_key("deal", letter, rf"Round {round_number} dealt\.(?: 24 cards to turn\.)?"
+                                    r"(?: Press H for the keys\.)?")
     where = play.orca_key("KP_Enter")
     print("where am I:", where)
     check(any(said.startswith("Stock, 24 cards") for said in where),

@@ -292,9 +292,9 @@ def listed(names):
 # Every sentence the game says after a move; a line of Orca's speech that is one of them is a
 # move's sentence, and anything else Orca said about the table or the cursor.
 SENTENCE = re.compile(
-    r"(Round \d dealt\. 24 cards to turn\.( Press H for the keys\.)?|"
+    r"(Round \d dealt\.( 24 cards to turn\.)?( Press H for the keys\.)?|"
     r"(Bottom row face up\. )?Turned .+|"
-    r".+ selected(, \d+)?\.( .+ on the waste pile\.)?|.+ put back\.( .+)?|Removed .+|"
+    r".+(?<!,) selected(, \d+)?\.( .+ on the waste pile\.)?|.+ put back\.( .+)?|Removed .+|"
     r"New game\. Start game: Alt\+S\.|Round \d of 5: .+|No game on\. .+|Face down .+|"
     r"The stock is empty\.|A card is selected\. .+|Two cards are selected\. .+|"
     r"Nothing selected\.|Start game first: Alt\+S\.|A game is on\. .+|Next round: once .+|"
@@ -441,7 +441,7 @@ class Session:
     def cards(self):
         """The pictures on the table: cards and the stock."""
         import pyatspi
-        return [child for child in self.children() if child.getRole() == pyatspi.ROLE_IMAGE]
+        return [child for child in self.children() if child.getRole() == pyatspi.ROLE_FILLER]
 
     def face_up(self):
         """The face-up cards on the table outside the selection, by card name."""

@@ -52,9 +52,9 @@ std::string roundOver(const FormState& before, const FormState& after) {
     return " " + spoken::whatComesNext(after);
 }
 
-std::string dealt(const FormState& after) {
-    return "Round " + std::to_string(after.roundno) + " dealt. " + std::to_string(stockCount) +
-           " cards to turn.";
+std::string dealt(const FormState& after, bool stockNamedNext) {
+    const std::string text = "Round " + std::to_string(after.roundno) + " dealt.";
+    return stockNamedNext ? text : text + " " + std::to_string(stockCount) + " cards to turn.";
 }
 
 std::string turned(const FormState& before, const FormState& after, int left) {
@@ -67,12 +67,15 @@ std::string turned(const FormState& before, const FormState& after, int left) {
     return text + " Last round, total " + std::to_string(after.totalscore) + ".";
 }
 
-std::string selected(const FormState& before, const FormState& after) {
+std::string selected(const FormState& before, const FormState& after,
+                     std::optional<ControlRef> cursorComesTo) {
     std::string text = spoken::selection(after);
     const Single takenFrom = after.sel2flag == 1 ? after.sel2left : after.sel1left;
-    if (onWastePile(takenFrom) && after.wastecount > 0 && before.wastecount != after.wastecount)
-        text += " " + spoken::wasteTop(after) + " on the waste pile.";
-    return text;
+    if (!onWastePile(takenFrom) || after.wastecount == 0 || before.wastecount == after.wastecount)
+        return text;
+    const Integer top = after.waste.at(static_cast<std::size_t>(after.wastecount));
+    if (cursorComesTo == ControlRef{ControlKind::imgcard, top}) return text;
+    return text + " " + spoken::wasteTop(after) + " on the waste pile.";
 }
 
 std::string settled(const FormState& before, const FormState& after) {
@@ -85,22 +88,31 @@ std::string settled(const FormState& before, const FormState& after) {
                std::to_string(rankOf(before.sel1card) + rankOf(before.sel2card)) + ": put back." +
                roundOver(before, after);
     }
+    // The score says the total, which the end of the game then leaves out.
+    const bool over = !movesLeft(after) && movesLeft(before);
     return "Removed " + cards + "." + turnedFaceUp(before, after) + " " +
-           spoken::roundScore(after, false) + roundOver(before, after);
+           spoken::roundScore(after, false) +
+           (over ? " " + spoken::whatComesNextAfterScore(after) : std::string());
 }
 
 }  // namespace
 
 std::string announcementOf(const FormState& before, const FormState& after) {
-    if (before.inShowcase() && !after.inShowcase()) return dealt(after);
+    return announcementBefore(before, after, std::nullopt);
+}
+
+std::string announcementBefore(const FormState& before, const FormState& after,
+                               std::optional<ControlRef> cursorComesTo) {
+    const bool stockNamedNext = cursorComesTo == ControlRef{ControlKind::Image2, 0};
+    if (before.inShowcase() && !after.inShowcase()) return dealt(after, stockNamedNext);
     if (!before.inShowcase() && after.inShowcase())
         return "New game. " + spoken::pressing("Start game", ControlKind::cmdstart);
     if (after.inShowcase()) return "";
-    if (after.roundno != before.roundno) return dealt(after);
+    if (after.roundno != before.roundno) return dealt(after, stockNamedNext);
     if (const int left = spoken::cardsLeftInStock(after); left < spoken::cardsLeftInStock(before))
         return turned(before, after, left);
     if (after.selcount == 1 && (before.selcount == 0 || after.sel2flag > before.sel2flag))
-        return selected(before, after);
+        return selected(before, after, cursorComesTo);
     if (before.selcount == 1 && after.selcount == 0) return settled(before, after);
     return "";
 }

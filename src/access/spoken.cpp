@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 #include "access/key_table.h"
 #include "access/moves_left.h"
@@ -115,8 +116,9 @@ Speech faceDown(const Form&, int position) {
 
 Speech stock(const Form& form, int) {
     const int left = cardsLeftInStock(form);
+    // The count is in the name alone, which flat review reads, so that the focus says it once.
     return {"Stock, " + (left == 0 ? std::string("empty") : plural(left, "card")),
-            plural(left, "card") + " to turn"};
+            "face down, left of the waste pile"};
 }
 
 std::string selection(const FormState& form) {
@@ -144,17 +146,32 @@ std::string gameState(const FormState& form) {
         text += " " + wasteTop(form) + " on the waste pile.";
     }
     if (form.selcount > 0) text += " " + selection(form);
-    if (!movesLeft(form)) text += " Nothing left to remove. " + whatComesNext(form);
+    if (!movesLeft(form)) text += " Nothing left to remove. " + whatComesNextAfterScore(form);
     return text;
 }
 
+// A screen reader's flat review reads a row's cells joined by a space: the comma after the
+// row's name keeps the round's number apart from its points, "Round 1, 2 points, current round".
 std::string scoreCell(const Form& form, int row, int column) {
     const auto label = static_cast<std::size_t>(row);
-    if (column != 0) return form.lblscore.at(label).Caption;
-    std::string name = form.lblscoreots.at(label).Caption;
+    if (column == 0) return scoreRowName(row, form.lblscoreots.at(label).Caption) + ",";
+    const std::string& caption = form.lblscore.at(label).Caption;
+    int points = 0;
+    std::from_chars(caption.data(), caption.data() + caption.size(), points);
+    std::string text = plural(points, "point");
     // The round marker points at the current round's row.
-    if (form.imgarrow.Visible && row == form.roundno) name += ", current round";
-    return name;
+    if (form.imgarrow.Visible && row == form.roundno) text += ", current round";
+    return text;
+}
+
+std::string scoreRowName(int row, std::string_view caption) {
+    const bool round = row >= 1 && row <= rounds;
+    return (round ? "Round " : "") + std::string(caption);
+}
+
+std::string whatComesNextAfterScore(const FormState& form) {
+    if (form.cmdnext.Visible) return whatComesNext(form);
+    return "Game over. " + pressing("New game", ControlKind::mnunew);
 }
 
 }  // namespace quillane::spoken

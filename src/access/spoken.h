@@ -17,8 +17,8 @@ namespace quillane::spoken {
 Speech face(const Form& form, int card);
 Speech faceDown(const Form& form, int position);
 Speech stock(const Form& form, int);
-// A cell of the score table: row 0 the headings, rows 1 to 5 the rounds, row 6 the total;
-// column 0 the row's name, column 1 its points.
+// A cell of the score table below its headings: rows 1 to 5 the rounds, row 6 the total;
+// column 0 the row's name, "Round 2,", column 1 its points, "3 points, current round".
 std::string scoreCell(const Form& form, int row, int column);
 
 // What is selected: "4 of spades selected.", "4 of spades and 9 of spades selected, 13.".
@@ -53,5 +53,11 @@ std::string plural(int count, std::string_view thing);
 // A push button's caption without its access-key marker.
 std::string withoutAccessKey(std::string_view caption);
 int cardsLeftInStock(const FormState& form);
+
+// A row of the score table by name, from its label's caption: "Round 2", "Total".
+std::string scoreRowName(int row, std::string_view caption);
+// What comes next, said right after the total: "Game over. New game: Alt+F, then G.", or as
+// whatComesNext says it while Next round shows.
+std::string whatComesNextAfterScore(const FormState& form);
 
 }  // namespace quillane::spoken

@@ -36,10 +36,11 @@ class VirtualChild : public QAccessibleInterface {
     const TableAccessible* table_;
 };
 
-// A face, a back, the stock, or a label. Pictures read as images; a face or the stock also
-// offers Press, which does what a click does, and reads as disabled while a click would do
-// nothing. It says what the table's reading says of it; a card that leaves the table is hidden
-// until it comes back, and the table tells a screen reader what changed about it meanwhile.
+// A face, a back, the stock, or a label. A picture is read by its name and description alone;
+// a face or the stock also offers Press, which does what a click does, and reads as disabled
+// while a click would do nothing. It says what the table's reading says of it; a card that
+// leaves the table is hidden until it comes back, and the table tells a screen reader what
+// changed about it meanwhile.
 class ControlChild final : public VirtualChild, public QAccessibleActionInterface {
   public:
     ControlChild(const TableAccessible* table, ControlRef control);

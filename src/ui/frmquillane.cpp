@@ -97,7 +97,8 @@ void frmquillane::centreOnScreen() {
 // takes the input is decided now, from the form as it stands, never from an earlier look.
 // Then the widgets catch up with the form. A listening screen reader hears what changed once
 // the new frame is painted: the update the table asked for is posted at low priority, and
-// so is the telling, after it. It hears before any later input is handled.
+// so is the telling, after it. It hears before any later input is handled. The move's sentence
+// leaves out what the card or stock the cursor comes to, told with it, says of itself.
 void frmquillane::route(ControlRef control, PressedBy by) {
     sentences_->tellScreenReader();
     form_.deliverDueTicks();
@@ -110,7 +111,8 @@ void frmquillane::route(ControlRef control, PressedBy by) {
         keepFocusOnWhatShows();
     }
     if (listening) {
-        std::string sentence = handled ? announcementOf(before, form_) : std::string();
+        std::string sentence =
+            handled ? announcementBefore(before, form_, cursorToBeTold(table_)) : std::string();
         if (sentence.empty() && by == PressedBy::keyboard) sentence = refusalOf(form_, control);
         // The hint of a move that gave the table the focus ends the move's sentence, which a
         // sentence of its own would cut short.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "access/spoken.h"
 #include "model/stacking.h"
 #include "ui/qt_convert.h"
 #include "ui/table_accessible.h"
@@ -200,7 +201,7 @@ QString ScoreTable::columnDescription(int column) const {
 QString ScoreTable::rowDescription(int row) const {
     if (!isCell(row, 0)) return {};
     const std::size_t stacking = stackingPositionOf(scoreLabelAt(row + 1, 0));
-    return toQString(table_->shown().captions.at(stacking));
+    return toQString(spoken::scoreRowName(row + 1, table_->shown().captions.at(stacking)));
 }
 
 }  // namespace quillane::ui

@@ -181,11 +181,16 @@ void TableAccessible::follow() {
 // ObjectReorder sends a ChildrenChanged signal of signature siis(so), which libatspi drops as
 // invalid. The table tells of its children with the first four on every version.
 //
-// A screen reader takes events in turn, and what it speaks of one cuts short what it speaks of
-// the one before. So what changed about the card under the cursor comes first, then the focus
-// if the cursor stands on another card, then `between` (the sentence that says what the move
-// did, spoken soonest and not cut short), then everything else, which says nothing aloud.
+// A screen reader takes events one by one, in the order they are sent, so the sentence that
+// says what the move did (`between`) comes before the deal's many other changes, which say
+// nothing aloud. Orca 43 (Debian 12, Qt 6.4) queues what it speaks at speech-dispatcher's
+// message priority, which never cuts itself short, and leaves out the interruption a focus
+// change asks for: the sentence is heard first and whole, then the cursor's new place. Orca 46
+// and later (Debian 13, Qt 6.8) interrupt speech when the focus goes from one card to another
+// (Orca's shouldInterruptForLocusOfFocusChange), which would cut the sentence: there the cursor's
+// card comes first and the sentence right after it.
 void TableAccessible::tell(EventSink sink, const std::function<void()>& between) {
+    constexpr bool sentenceFirst = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
     // Whatever is asked while the changes are told is answered from the reading being told.
     followed_ = table()->reading();
     speakTable(table()->form(), followed_);
@@ -198,11 +203,12 @@ void TableAccessible::tell(EventSink sink, const std::function<void()>& between)
     const auto underCursor = [&](const ReadingChange& change) {
         return cursor && change.what == Readable(*cursor);
     };
+    if (sentenceFirst && between) between();
     for (const ReadingChange& change : changes) {
         if (underCursor(change)) tellChange(sink, change);
     }
     if (cursor != toldFocus_) tellFocusOn(sink, cursor);
-    if (between) between();
+    if (!sentenceFirst && between) between();
     for (const ReadingChange& change : changes) {
         if (!underCursor(change)) tellChange(sink, change);
     }
@@ -259,6 +265,11 @@ void TableAccessible::tellFocusOn(EventSink sink, std::optional<ControlRef> curs
     send(sink, interfaceOf(*cursor), QAccessible::Focus);
 }
 
+std::optional<ControlRef> TableAccessible::focusToTell() const {
+    const auto cursor = focusedCursor();
+    return cursor != toldFocus_ ? cursor : std::nullopt;
+}
+
 void TableAccessible::tellFocus(EventSink sink) {
     const auto cursor = focusedCursor();
     if (cursor != toldFocus_) tellFocusOn(sink, cursor);
@@ -284,6 +295,11 @@ void announceChanges(TableView* table, const std::function<void()>& between) {
 void announceCursor(TableView* table) {
     if (auto* accessible = listenedTo(table))
         accessible->tellFocus(&QAccessible::updateAccessibility);
+}
+
+std::optional<ControlRef> cursorToBeTold(TableView* table) {
+    auto* accessible = listenedTo(table);
+    return accessible != nullptr ? accessible->focusToTell() : std::nullopt;
 }
 
 }  // namespace quillane::ui

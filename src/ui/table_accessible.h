@@ -58,13 +58,17 @@ class TableAccessible : public QAccessibleWidget {
 
     // Sends `sink` an event for everything that changed since the table was last told of: a
     // child that left or joined, a name, a description, whether it takes input, a score cell's
-    // name, and the focus, if the cursor now stands on another child. Calls `between` once the
-    // cursor's card is told of, before the rest.
+    // name, and the focus, if the cursor now stands on another child. Calls `between` where a
+    // screen reader hears the sentence of a move first and whole: before the cursor's card on
+    // Qt 6.4, after it on later versions; before the rest in any case.
     using EventSink = void (*)(QAccessibleEvent* event);
     void tell(EventSink sink, const std::function<void()>& between = {});
     // Sends `sink` the focus on the child under the cursor, if it is not the one last told of:
     // the cursor moved, or the table took the focus back.
     void tellFocus(EventSink sink);
+    // The child the next telling gives the focus, if the cursor stands on another child than
+    // the one last told of while the table has the focus.
+    std::optional<ControlRef> focusToTell() const;
 
   private:
     // While nobody listens, shows the table as the last refresh left it.
@@ -110,5 +114,7 @@ class TableAccessible : public QAccessibleWidget {
 void announceChanges(TableView* table, const std::function<void()>& between);
 // Tells a listening screen reader that the cursor stands on another card.
 void announceCursor(TableView* table);
+// The card or stock a listening screen reader is told next that the cursor stands on, if any.
+std::optional<ControlRef> cursorToBeTold(TableView* table);
 
 }  // namespace quillane::ui
