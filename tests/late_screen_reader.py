@@ -59,10 +59,17 @@ def play(game_path, xvfb, launcher, registryd, metacity, xdotool, xprop):
     def named(name):
         return pyatspi.findDescendant(app[0], lambda a: a is not None and a.name == name)
 
+    from gi.repository import GLib
+
+    def game_listed():
+        # The desktop's list of applications follows the registry's events.
+        while GLib.MainContext.default().iteration(False):
+            pass
+        app.extend(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "quillane")
+        return app
+
     app = []
-    session.wait_until(lambda: app.extend(a for a in pyatspi.Registry.getDesktop(0)
-                                          if a is not None and a.name == "quillane") or app,
-                       "the game on the accessibility bus")
+    session.wait_until(game_listed, "the game on the accessibility bus")
     app[0].set_cache_mask(0)
     # Keys go to the window the window manager made active.
     session.wait_until(lambda: any(window.getState().contains(pyatspi.STATE_ACTIVE)
