@@ -7,7 +7,7 @@ Starts, inside a private session bus, Xvfb, the accessibility bus and its regist
 listener that answers for each key only after LATE_SECONDS (longer than the toolkit waits, so
 that it hands each key on afterwards), and the game. Plays by keys: an access key with Alt let
 go before the letter must leave the focus on the table; Alt pressed and let go alone must take
-it to the menu bar. Each key event is sent once the listener has answered for the one before.
+it to the menu bar; Alt+F must open the File menu. Each key event is sent once the listener has answered for the one before.
 
     dbus-run-session -- python3 late_screen_reader.py GAME XVFB BUS-LAUNCHER REGISTRYD \
         METACITY XDOTOOL XPROP
@@ -23,7 +23,8 @@ from screen_reader_round import Failure, check, start_display
 
 LATE_SECONDS = 0.3
 # The keys' symbols, as the toolkit tells them to the listener.
-SYMBOLS = {"alt": 0xFFE9, "r": ord("r"), "s": ord("s"), "space": ord(" "), "Up": 0xFF52}
+SYMBOLS = {"alt": 0xFFE9, "f": ord("f"), "r": ord("r"), "s": ord("s"), "space": ord(" "),
+           "Up": 0xFF52, "Escape": 0xFF1B}
 
 
 def listen():
@@ -107,6 +108,9 @@ def play(game_path, xvfb, launcher, registryd, metacity, xdotool, xprop):
     chord("alt")
     check(focused_role() == "menu bar",
           f"Alt alone takes the focus to the menu bar, where the {focused_role()} kept it")
+    chord("Escape")
+    chord("alt", "f")
+    check(named("New Game").getState().contains(pyatspi.STATE_SHOWING), "Alt+F opens the File menu")
 
 
 if __name__ == "__main__":

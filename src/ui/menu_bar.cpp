@@ -11,7 +11,8 @@
 // reader answers later (Orca on a busy machine), the toolkit hands the key's press and release on
 // afterwards, as events of its own, while the access key's letter has acted at once. The menu bar
 // then takes the focus after an access key whose Alt was let go before the letter, and Alt
-// pressed alone opens the menu bar at its release and closes it again at the late copy. The
+// pressed alone opens the menu bar at its release and closes it again at the late copy, as the
+// late copy of Alt's press closes the File menu that Alt+F opened. The
 // toolkit's menu bar goes by whatever reaches it; this one goes by each key's first offer, which
 // the window system sends at once as the key goes down, on every version.
 
@@ -32,7 +33,10 @@ KeysPressed::KeysPressed(MenuBar* bar) : QObject(bar), bar_(bar) {
 bool KeysPressed::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && event->spontaneous())
         bar_->pressed(*static_cast<QKeyEvent*>(event));
-    return false;
+    // A late copy of Alt's press would close the File menu that Alt+F has just opened; nothing
+    // else acts on Alt's press.
+    return event->type() == QEvent::KeyPress && !event->spontaneous() &&
+           isAlt(*static_cast<QKeyEvent*>(event));
 }
 
 MenuBar::MenuBar(QWidget* parent) : QMenuBar(parent) {
