@@ -298,7 +298,7 @@ SENTENCE = re.compile(
     r"New game\. Start game: Alt\+S\.|Round \d of 5: .+|No game on\. .+|Face down .+|"
     r"The stock is empty\.|A card is selected\. .+|Two cards are selected\. .+|"
     r"Nothing selected\.|Start game first: Alt\+S\.|A game is on\. .+|Next round: once .+|"
-    r"This is the last round\.|Nothing to do\.)")
+    r"This is the last round\.|Nothing to do\.|(Row \d|Waste pile): .+|No card to play\..*)")
 
 
 class Move:
