@@ -43,7 +43,9 @@ def play(game, xvfb, launcher, registryd, metacity, xdotool, xprop):
     session.start_desktop(launcher, registryd, metacity, xprop)
     listener = session.start([sys.executable, "-B", __file__, "--listen"], stdout=subprocess.PIPE)
     check(listener.stdout.readline() == b"listening\n", "the late listener started")
-    session.start([game], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    # The suite runs with the offscreen platform, which has no accessibility bridge.
+    session.start([game], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                                   QT_QPA_PLATFORM="xcb"))
     import pyatspi
     from gi.repository import GLib
     app = []
