@@ -80,6 +80,29 @@ TEST_F(HighDensity, EveryControlStandsInTheSamePlaceAtTwiceTheDensity) {
     EXPECT_GT(compared, 40);
 }
 
+// Grown to twice its size, the table shows every pixel as a screen of twice the density does,
+// the keyboard's ring included.
+TEST_F(HighDensity, GrownToTwiceItsSizeTheTableIsTheTableAtTwiceTheDensity) {
+    window->table()->setFocus();
+    QTest::keyClick(window->table(), Qt::Key_Left);
+    QImage twice = renderAt(window->table(), 2);
+    window->resize(window->size() + window->table()->size());
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(window->table()->size(), ui::tableSize * 2);
+    QImage grown = renderAt(window->table(), 1);
+    twice.setDevicePixelRatio(1);
+    QPoint firstDifference(-1, -1);
+    int differences = 0;
+    for (int y = 0; y < grown.height(); ++y) {
+        for (int x = 0; x < grown.width(); ++x) {
+            if (grown.pixel(x, y) == twice.pixel(x, y)) continue;
+            if (differences++ == 0) firstDifference = {x / 2, y / 2};
+        }
+    }
+    EXPECT_EQ(differences, 0) << "device pixels differ, the first at the table's logical pixel ("
+                              << firstDifference.x() << ", " << firstDifference.y() << ")";
+}
+
 TEST_F(HighDensity, LinesAndFramesStaySharp) {
     const QImage twice = renderAt(window->table(), 2);
     // The selection frame's top line is two device rows of one colour between green rows.

@@ -322,6 +322,7 @@ def main():
         turned += 1
         if turned == 1:
             kept_up_to_date("a stock turn")
+            grown_extents_follow(app, table, stock, read_table(), wait_for)
         check(stock.name == f"Stock, {24 - turned} cards", f"stock reads {stock.name}")
         seen = read_table()
         faces = removable(seen)
@@ -375,6 +376,31 @@ def main():
 
     check_bounds(app, table, scores, stock, game)
     return 0
+
+
+def extents(accessible):
+    import pyatspi
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def grown_extents_follow(app, table, stock, seen, wait_for):
+    """Grows the window until the table shows at twice its size, as a player may, and checks
+    that the stock and a face are where they now show, for a magnifier or mouse review."""
+    face = next(child for role, name, _, child in seen if " of " in name)
+    window_x, window_y, window_width, window_height = extents(app[0])
+    table_x, table_y, width, height = extents(table)
+    before = [extents(child) for child in (stock, face)]
+    xdotool = sys.argv[3] if len(sys.argv) > 3 else "xdotool"
+    subprocess.run([xdotool, "search", "--name", "^Quillane$", "windowsize", "%@",
+                    str(window_width + width), str(window_height + height)], check=True)
+    wait_for(lambda: extents(table)[2:] == (2 * width, 2 * height), "the table at twice its size")
+    grown_x, grown_y = extents(table)[:2]
+    for child, (x, y, w, h) in zip((stock, face), before):
+        expected = (grown_x + 2 * (x - table_x), grown_y + 2 * (y - table_y), 2 * w, 2 * h)
+        check(extents(child) == expected,
+              f"{child.name} shows at {extents(child)} in the grown window, not {expected}")
+    print("extents follow the grown table:", extents(table), [extents(c) for c in (stock, face)])
 
 
 def accessibility_bus():

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 #include "model/control_view.h"
@@ -53,6 +54,23 @@ inline QImage freshRenderingLike(QWidget* window, const QImage& screen) {
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Where a pixel of the table, in its own logical pixels, shows in the table widget at whatever
+// size it is: the widget's first pixel at or after it, which the table maps back inside it.
+inline QPoint shownAt(const ui::TableView& table, QPoint tablePixel) {
+    const QPointF shown = table.scale().toWidget().map(QPointF(tablePixel));
+    return {static_cast<int>(std::ceil(shown.x())), static_cast<int>(std::ceil(shown.y()))};
+}
+
+// Grows the window so that its table shows at one and a half times its size, with a strip of
+// bare table on either side: a scale that maps some pixels of the table across two of the
+// screen's.
+inline void growToOneAndAHalf(QWidget* window, const ui::TableView& table) {
+    const QSize grown(ui::tableSize.width() * 3 / 2 + 101, ui::tableSize.height() * 3 / 2);
+    window->resize(window->size() + grown - table.size());
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(table.size(), grown);
+}
+
 }  // namespace quillane::testing
 
 // Colours in failure messages as #rrggbb.
@@ -75,7 +93,7 @@ class WindowTest : public ::testing::Test {
     // Clicks the table at a point given in twips of the client area.
     void clickAt(Single left, Single top) {
         QTest::mouseClick(window->table(), Qt::LeftButton, {},
-                          QPoint(ui::pixels(left), ui::pixels(top)));
+                          shownAt(*window->table(), QPoint(ui::pixels(left), ui::pixels(top))));
     }
     void clickControl(ControlRef control) {
         const layout::Rect rect = viewOf(form(), control).look.rect;
@@ -85,7 +103,8 @@ class WindowTest : public ::testing::Test {
     // The table as it is painted now, at the screen's density.
     QImage tableImage() const { return window->table()->grab().toImage(); }
     QColor pixel(Single left, Single top) const {
-        return colourAt(tableImage(), ui::pixels(left), ui::pixels(top));
+        const QPoint shown = shownAt(*window->table(), QPoint(ui::pixels(left), ui::pixels(top)));
+        return colourAt(tableImage(), shown.x(), shown.y());
     }
     // The colour at a point given in logical pixels, whatever the image's density.
     static QColor colourAt(const QImage& image, int x, int y) {

@@ -15,18 +15,32 @@ namespace {
 
 using testing::WindowTest;
 
-TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenu) {
+TEST_F(WindowTest, ClientAreaOpensAtTheTablesSizeBelowTheMenuAndGrows) {
     EXPECT_EQ(window->windowTitle(), "Quillane");
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(window->table()->size(), QSize(797, 532));
     EXPECT_EQ(window->table()->y(), window->menuBar()->height());
-    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
+    EXPECT_EQ(window->minimumSize(), window->size()) << "never smaller than the table";
     EXPECT_EQ(window->startButton()->geometry(), QRect(248, 320, 313, 25));
     EXPECT_EQ(window->nextButton()->geometry(), QRect(336, 488, 161, 25));
     EXPECT_EQ(window->removeButton()->geometry(), QRect(568, 312, 169, 25));
     EXPECT_EQ(window->startButton()->text(), "&Start game");
     EXPECT_EQ(window->newGameAction()->text(), "New &Game");
     EXPECT_EQ(window->menuItem(ControlKind::mnuexit)->text(), "&Exit");
+
+    // Grown, the table keeps its proportions in the middle of the bare table around it.
+    const FormState before = form().state();
+    testing::growToOneAndAHalf(window.get(), *window->table());
+    EXPECT_EQ(window->startButton()->geometry(), QRect(50 + 372, 480, 470, 38));
+    EXPECT_EQ(form().state(), before) << "the form knows nothing of the window's size";
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    clickControl({ControlKind::Image2, 0});
+    QTest::keyClick(window->table(), static_cast<Qt::Key>(keyFor(KeyAsks::turn).letter));
+    EXPECT_EQ(form().wastecount, 2) << "a click on the stock and the turn key each turn it";
+    QTest::keyClick(window.get(), ui::frmquillane::fullScreenKey.key());
+    EXPECT_TRUE(window->isFullScreen());
+    QTest::keyClick(window.get(), ui::frmquillane::fullScreenKey.key());
+    EXPECT_FALSE(window->isFullScreen()) << "the same key leaves full screen";
 }
 
 TEST_F(WindowTest, ButtonsFollowTheFormAtCreation) {

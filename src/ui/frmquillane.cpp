@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -42,7 +41,6 @@ frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generato
     setCentralWidget(table_);
     // The table takes the focus from a button that hides, but never by a click.
     table_->setFocusPolicy(Qt::TabFocus);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(table_, &TableView::pressed, this, &frmquillane::route);
     connect(table_, &TableView::cursorMoved, this, [this] {
         sentences_->tellScreenReader();
@@ -61,6 +59,13 @@ frmquillane::frmquillane(TickClock timer, std::unique_ptr<RandomSource> generato
         connect(action, &QAction::triggered, this, [this, control] { route(control); });
         menuItems_.emplace_back(kind.kind, action);
     }
+    // As in GNOME's applications, the same key again leaves full screen, to the size before.
+    auto* fullScreen = new QAction(this);
+    fullScreen->setShortcut(fullScreenKey);
+    addAction(fullScreen);
+    connect(fullScreen, &QAction::triggered, this,
+            [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+
     setTabOrder(removeButton(), nextButton());
     setTabOrder(nextButton(), startButton());
 
@@ -80,9 +85,10 @@ QAction* frmquillane::menuItem(ControlKind kind) const {
 
 void frmquillane::makeButton(ControlKind kind) {
     const Look look = viewOf(form_, {kind, 0}).look;
+    const QRect rect = toQRect(look.rect);
     auto* button = new GraphicalButton(kind, toQString(captionOf(form_, {kind, 0})),
-                                       toQColor(look.button->background), table_);
-    button->setGeometry(toQRect(look.rect));
+                                       toQColor(look.button->background), rect.size(), table_);
+    button->setGeometry(table_->onScreen(rect));
     button->setFont(fontFor(layout::defaultFont));
     connect(button, &QPushButton::clicked, this, [this, kind] { route({kind, 0}); });
 }

@@ -26,6 +26,9 @@ class frmquillane : public QMainWindow {
     Q_OBJECT
 
   public:
+    // Makes the window full screen, and again leaves full screen.
+    static constexpr QKeyCombination fullScreenKey{Qt::Key_F11};
+
     // A generator of nullptr is the game's own, never seeded.
     explicit frmquillane(TickClock timer = TickClock(),
                          std::unique_ptr<RandomSource> generator = nullptr,

@@ -13,8 +13,8 @@
 namespace quillane::ui {
 
 GraphicalButton::GraphicalButton(ControlKind kind, const QString& caption, const QColor& face,
-                                 QWidget* parent)
-    : QPushButton(caption, parent), kind_(kind), face_(face) {
+                                 QSize ownSize, QWidget* parent)
+    : QPushButton(caption, parent), kind_(kind), face_(face), ownSize_(ownSize) {
     setAutoDefault(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -31,7 +31,8 @@ bool GraphicalButton::event(QEvent* event) {
 
 void GraphicalButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect outer = rect();
+    painter.scale(qreal(width()) / ownSize_.width(), qreal(height()) / ownSize_.height());
+    const QRect outer(QPoint(0, 0), ownSize_);
     painter.fillRect(outer, face_);
     const bool sunken = isDown();
     const QColor light = toQColor(layout::bevelLight);

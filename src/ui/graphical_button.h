@@ -22,7 +22,10 @@ class GraphicalButton : public QPushButton {
     Q_OBJECT
 
   public:
-    GraphicalButton(ControlKind kind, const QString& caption, const QColor& face, QWidget* parent);
+    // `ownSize` is its size on the table at the table's own size; it paints itself scaled from
+    // there to whatever size it is given.
+    GraphicalButton(ControlKind kind, const QString& caption, const QColor& face, QSize ownSize,
+                    QWidget* parent);
 
     // The form's push button that this one shows.
     ControlKind kind() const { return kind_; }
@@ -34,6 +37,7 @@ class GraphicalButton : public QPushButton {
   private:
     ControlKind kind_;
     QColor face_;
+    QSize ownSize_;
 };
 
 }  // namespace quillane::ui

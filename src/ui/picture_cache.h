@@ -15,8 +15,9 @@
 
 namespace quillane::ui {
 
-// The window's pictures, each drawn once on first use at the screen's pixel ratio; a change
-// of ratio (the window moved to another screen) draws them afresh. A label is a picture too,
+// The window's pictures, each drawn once on first use at the density it shows at: the screen's
+// pixel ratio times the table's scale. A change of either (the window moved to another screen,
+// or resized) draws them afresh and lets those of the old density go. A label is a picture too,
 // one for each caption it has shown: laying text out costs far more than copying it.
 class PictureCache {
   public:

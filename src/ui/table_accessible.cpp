@@ -64,7 +64,7 @@ TableView* TableAccessible::table() const {
 }
 
 QRect TableAccessible::screenRect(layout::Rect rect) const {
-    const QRect local = toQRect(rect);
+    const QRect local = table()->onScreen(toQRect(rect));
     return {table()->mapToGlobal(local.topLeft()), local.size()};
 }
 

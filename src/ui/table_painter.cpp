@@ -40,13 +40,18 @@ QRect TablePainter::ringAround(QRect card) {
     return card.adjusted(-outset, -outset, outset, outset);
 }
 
-void TablePainter::paint(QPainter& painter, const QPaintEvent& event, const TableReading& reading,
-                         std::optional<std::size_t> ringAt, QRect ring, const QPalette& palette) {
+void TablePainter::paint(QPainter& painter, const QPaintEvent& event, const QTransform& toWidget,
+                         const TableReading& reading, std::optional<std::size_t> ringAt, QRect ring,
+                         const QPalette& palette) {
     painter.fillRect(event.rect(), toQColor(layout::tableColour));
+    // The device decides: a screen, or an image rendered at another density.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF() * toWidget.m11();
+    painter.setTransform(toWidget, true);
     for (std::size_t i = reading.views.size(); i-- > 0;) {
         const Look& look = reading.views.at(i).look;
-        if (look.visible && event.region().intersects(toQRect(look.rect)))
-            paintControl(painter, look, reading.captions.at(i), palette);
+        const QRect shown = toWidget.mapRect(QRectF(toQRect(look.rect))).toAlignedRect();
+        if (look.visible && event.region().intersects(shown))
+            paintControl(painter, look, reading.captions.at(i), ratio, palette);
         if (i == ringAt) fillFrame(painter, ring, ringWidth, ringColour);
     }
 }
@@ -64,10 +69,8 @@ void TablePainter::drawAhead(const TableReading& reading, qreal ratio, const QPa
 }
 
 void TablePainter::paintControl(QPainter& painter, const Look& look, const std::string& caption,
-                                const QPalette& palette) {
+                                qreal ratio, const QPalette& palette) {
     const QPoint topLeft = toQRect(look.rect).topLeft();
-    // The device decides: a screen, or an image rendered at another density.
-    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
     switch (look.drawing) {
         case Drawing::face:
             painter.drawPixmap(topLeft, pictures_.face(look.card, ratio));

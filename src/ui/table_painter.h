@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QRect>
+#include <QTransform>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -25,16 +26,19 @@ class TablePainter {
     // The ring around a card or the stock, with a pixel of table between it and the card.
     static QRect ringAround(QRect card);
 
-    // Paints what the event asks for: the controls that show there and the ring, if any, just
-    // over the control at `ringAt`, so that the cards above it cover it as they cover the card.
-    void paint(QPainter& painter, const QPaintEvent& event, const TableReading& reading,
-               std::optional<std::size_t> ringAt, QRect ring, const QPalette& palette);
+    // Paints what the event asks for: the table's green, the controls that show there and the
+    // ring, if any, just over the control at `ringAt`, so that the cards above it cover it as
+    // they cover the card. Places are the table's own; `toWidget` shows them where the widget
+    // does, and the pictures are drawn at the size they show.
+    void paint(QPainter& painter, const QPaintEvent& event, const QTransform& toWidget,
+               const TableReading& reading, std::optional<std::size_t> ringAt, QRect ring,
+               const QPalette& palette);
     // Draws every picture the table may show, and every label as it stands now, before they
     // are first needed, so that no move of the first game waits for them.
     void drawAhead(const TableReading& reading, qreal ratio, const QPalette& palette);
 
   private:
-    void paintControl(QPainter& painter, const Look& look, const std::string& caption,
+    void paintControl(QPainter& painter, const Look& look, const std::string& caption, qreal ratio,
                       const QPalette& palette);
 
     PictureCache pictures_;

@@ -20,26 +20,44 @@
 namespace quillane::ui {
 
 TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {
-    setFixedSize(pixels(layout::clientSize.Width), pixels(layout::clientSize.Height));
+    // The table is never smaller than its own size, and grows with the window.
+    setMinimumSize(tableSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     readTable(form_, reading_);
     picturesAheadTimer_.setSingleShot(true);
     picturesAheadTimer_.setInterval(0);
     connect(&picturesAheadTimer_, &QTimer::timeout, this,
-            [this] { painter_.drawAhead(reading_, devicePixelRatioF(), palette()); });
+            [this] { painter_.drawAhead(reading_, pictureRatio(), palette()); });
     focusTurnedTimer_.setSingleShot(true);
     focusTurnedTimer_.setInterval(0);
     connect(&focusTurnedTimer_, &QTimer::timeout, this, &TableView::cursorMoved);
-    connect(&keysInUse_, &KeysInUse::changed, this, [this] { update(cursorRing()); });
+    connect(&keysInUse_, &KeysInUse::changed, this, [this] { update(repaintArea(cursorRing())); });
 }
 
-// At a fractional scale a control's edges fall inside device pixels, which its picture paints
-// but a repaint of its logical rectangle may leave out; one logical pixel more on each side
-// takes them in.
-QRect TableView::repaintArea(const Look& look) const {
-    const QRect rect = toQRect(look.rect);
-    const qreal ratio = devicePixelRatioF();
+QSize TableView::sizeHint() const {
+    return tableSize;
+}
+
+qreal TableView::pictureRatio() const {
+    return devicePixelRatioF() * scale_.scale();
+}
+
+// At a fractional density a control's edges fall inside device pixels, which its picture paints
+// but a repaint of the logical pixels it covers may leave out; one logical pixel more on each
+// side takes them in.
+QRect TableView::repaintArea(QRect tableRect) const {
+    const QRect rect = onScreen(tableRect);
+    const qreal ratio = pictureRatio();
     return ratio == std::floor(ratio) ? rect : rect.adjusted(-1, -1, 1, 1);
+}
+
+// Only the view scales: the buttons stand where their controls do, the pictures are drawn anew
+// at the size they now show, and those of the size left behind are let go as they are.
+void TableView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    scale_.fit(size(), devicePixelRatioF());
+    for (GraphicalButton* each : findChildren<GraphicalButton*>())
+        each->setGeometry(onScreen(toQRect(viewOf(form_, {each->kind(), 0}).look.rect)));
 }
 
 void TableView::refresh() {
@@ -47,7 +65,7 @@ void TableView::refresh() {
     std::swap(previous_, reading_);
     readTable(form_, reading_);
     cursor_ = cursorAfterMove(form_, reading_, cursor_);
-    if (cursorRing() != ringBefore) update(ringBefore | cursorRing());
+    if (cursorRing() != ringBefore) update(repaintArea(ringBefore | cursorRing()));
     // Clipping every picture against a region of many pieces costs more than painting the
     // area around them once, and so does working out such a region.
     constexpr int mostPieces = 8;
@@ -60,15 +78,16 @@ void TableView::refresh() {
         if (++areas <= mostAreas) changed += area;
     };
     forEachChangedLook(previous_, reading_, [&](const Look& was, const Look& now) {
-        if (was.visible) add(repaintArea(was));
-        if (now.visible) add(repaintArea(now));
+        if (was.visible) add(repaintArea(toQRect(was.rect)));
+        if (now.visible) add(repaintArea(toQRect(now.rect)));
     });
     update(areas > mostAreas || changed.rectCount() > mostPieces ? QRegion(around) : changed);
     emit refreshed();
 }
 
 std::optional<ControlRef> TableView::controlAt(QPointF point) const {
-    return quillane::controlAt(reading_, twips(point.x()), twips(point.y()));
+    const QPointF onTable = scale_.toTable(point);
+    return quillane::controlAt(reading_, twips(onTable.x()), twips(onTable.y()));
 }
 
 void TableView::paintEvent(QPaintEvent* event) {
@@ -78,7 +97,7 @@ void TableView::paintEvent(QPaintEvent* event) {
     const auto cursor = ringShows() ? underCursor() : std::nullopt;
     const auto ringAt = cursor ? std::optional(stackingPositionOf(*cursor)) : std::nullopt;
     // The window refreshes after every handler, so the last reading is the form's.
-    painter_.paint(painter, *event, reading_, ringAt, cursorRing(), palette());
+    painter_.paint(painter, *event, scale_.toWidget(), reading_, ringAt, cursorRing(), palette());
 }
 
 std::optional<ControlRef> TableView::underCursor() const {
@@ -98,9 +117,9 @@ void TableView::moveCursor(CursorMove move) {
 
 void TableView::placeCursor(Place to) {
     if (to == cursor_) return;
-    update(cursorRing());
+    update(repaintArea(cursorRing()));
     cursor_ = to;
-    update(cursorRing());
+    update(repaintArea(cursorRing()));
     emit cursorMoved();
 }
 
@@ -170,13 +189,13 @@ bool TableView::takeKey(const KeyBinding& key, bool repeated) {
 // card is no longer the focus the screen reader was told of.
 void TableView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    update(cursorRing());
+    update(repaintArea(cursorRing()));
     focusTurnedTimer_.start();
 }
 
 void TableView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    update(cursorRing());
+    update(repaintArea(cursorRing()));
     focusTurnedTimer_.start();
 }
 

@@ -14,6 +14,7 @@
 #include "ui/access_key_offers.h"
 #include "ui/keys_in_use.h"
 #include "ui/table_painter.h"
+#include "ui/table_scale.h"
 
 namespace quillane::ui {
 
@@ -27,6 +28,8 @@ enum class PressedBy { pointer, keyboard };
 // pictures, labels and lines in stacking order, and a click goes to the topmost control under
 // the mouse that catches clicks. Whether it reaches a handler is for the routing to decide.
 // Both read the table as the last refresh found it, and so does the accessibility layer.
+// The table shows as large as the widget allows, keeping its proportions (TableScale); its
+// controls' places stay the form's.
 //
 // While it has the keyboard focus, a cursor stands on one of its cards or the stock, drawn as
 // a ring once the player uses the keys (tableKeys): the arrow keys, Home and End move it, the
@@ -38,8 +41,13 @@ class TableView : public QWidget {
   public:
     explicit TableView(const Form& form, QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
     // The control a click at this point of the widget would reach, if any.
     std::optional<ControlRef> controlAt(QPointF point) const;
+    // How the table stands in the widget, and where a rectangle of the table, in the table's
+    // own logical pixels, shows in the widget.
+    const TableScale& scale() const { return scale_; }
+    QRect onScreen(QRect tableRect) const { return scale_.covering(tableRect); }
     const Form& form() const { return form_; }
     // Reads the table afresh, settles the cursor, and schedules a repaint of just the places
     // where a control changed since the last reading.
@@ -74,11 +82,14 @@ class TableView : public QWidget {
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    // The area a control's look covers on the screen, whole device pixels included.
-    QRect repaintArea(const Look& look) const;
-    // The ring around the card or stock under the cursor, and the area it covers.
+    // The density pictures are drawn at: the screen's, times the table's scale.
+    qreal pictureRatio() const;
+    // The area of the widget a rectangle of the table covers, whole device pixels included.
+    QRect repaintArea(QRect tableRect) const;
+    // The ring around the card or stock under the cursor, in the table's logical pixels.
     QRect cursorRing() const;
     bool ringShows() const { return keysInUse_.inUse() && hasFocus(); }
     void moveCursor(CursorMove move);
@@ -95,6 +106,7 @@ class TableView : public QWidget {
     TableReading reading_;
     TableReading previous_;
     TablePainter painter_;
+    TableScale scale_;
     bool picturesAhead_ = false;
     QTimer picturesAheadTimer_;
     // Says the cursor moved once the focus has turned, after the toolkit has told of it.
