@@ -119,7 +119,8 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
         return interfaceOf(ControlRef{button->kind(), 0});
     }
     const TableReading& reading = shown();
-    const auto control = controlAt(reading, twips(local.x()), twips(local.y()));
+    const QPointF onTable = table()->scale().toTable(local);
+    const auto control = controlAt(reading, twips(onTable.x()), twips(onTable.y()));
     if (!control) return nullptr;
     const Readable what =
         reading.views.at(stackingPositionOf(*control)).reading == Reading::inScoreTable
