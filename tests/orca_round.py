@@ -70,8 +70,10 @@ def play_out_the_stock(play, round_number, total):
                                               f"{plural(points, 'point')}, total {total + points}")
         triangle = [card for card in triangle if card not in cards] + uncovered
         if waste in cards:
-            # The cursor stays on the waste pile, where Orca names its new top.
-            waste = cursor if heard_place(play, start, "on the waste pile") else None
+            # Taking the waste pile's top left the cursor there, where Orca named the new top,
+            # whichever card of the pair was selected last; a pile left empty names none.
+            waste = heard_place(play, start, "on the waste pile")
+            waste = waste if waste not in cards else None
             if not waste:
                 triangle, waste = glance(play)
     played = play.moves[first:]
@@ -192,8 +194,9 @@ def go_by_rank(play, card):
     card of that rank."""
     for _ in range(4):
         start, _ = play.keys(RANK_KEYS.get(rank(card), str(rank(card))))
-        named = play.log.wait_for_line(start, "the card the rank key went to",
-                                       re.compile(r"SPEECH OUTPUT: '(\w+ of \w+)"))[0].group(1)
+        named = play.log.wait_for_line(
+            start, "the card the rank key went to",
+            re.compile(r"SPEECH OUTPUT: '(\w+ of \w+), (?:row \d|on the waste pile)"))[0].group(1)
         if named == card:
             return
     raise Failure(f"the rank key of {card} never came to it")
