@@ -14,12 +14,12 @@
 // it chooses New Game and prints its latency as "mnunew". "soak" plays games by clicks in
 // batches: after each it prints "games N" and waits for a line on its input, "go" for the next
 // batch, so that the harness can weigh what a listening screen reader holds by then.
-// "resizes" starts at the window's own size in the top left corner of the screen, grows the
-// window to fill the screen at once, then drags its corner down to its own size and back up in
-// even steps, as long as the harness asks, and prints "latency resize PAINTED_NS SETTLED_NS" for
-// each: from the resize to the end of the event that painted the table at its new size. After the
-// first resize and after each drag it prints "resizes N" and waits for "go" to drag again. With
-// "fill", the window fills its screen from the start, as a maximised one does.
+// "resizes" (the reference's too) starts at the window's own size in the top left corner of the
+// screen, grows the window to fill the screen at once, then drags its corner down to its own size
+// and back up in even steps, as long as the harness asks, and prints "latency resize PAINTED_NS
+// SETTLED_NS" for each: from the resize to the end of the event that painted the table at its new
+// size. After the first resize and after each drag it prints "resizes N" and waits for "go" to drag
+// again. With "fill", the window fills its screen from the start, as a maximised one does.
 
 #include <QAction>
 #include <QApplication>
@@ -153,13 +153,13 @@ void soak(ui::frmquillane& window) {
 
 // Resizes the window as a player does, and prints how long until the table was painted at its
 // new size.
-void timeResize(PaintWatch& app, ui::frmquillane& window, QSize size) {
+void timeResize(PaintWatch& app, QMainWindow& window, QSize size) {
     const int before = app.paints();
     const long long start = monotonicNanoseconds();
     window.resize(size);
     const long long deadline = start + 1'000'000'000;
     while ((app.paints() == before || window.size() != size ||
-            app.paintedSize() != window.table()->size()) &&
+            app.paintedSize() != window.centralWidget()->size()) &&
            monotonicNanoseconds() < deadline) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
@@ -168,7 +168,7 @@ void timeResize(PaintWatch& app, ui::frmquillane& window, QSize size) {
                 monotonicNanoseconds() - start);
 }
 
-void measureResizes(PaintWatch& app, ui::frmquillane& window) {
+void measureResizes(PaintWatch& app, QMainWindow& window) {
     constexpr int stepsEachWay = 25;
     const QSize own = window.size();
     const QSize full = window.screen()->geometry().size();
@@ -208,6 +208,10 @@ int main(int argc, char* argv[]) {
     if (subject == "reference") {
         auto window = bench::makeReferenceWindow();
         app.watch(window->centralWidget());
+        if (mode == "resizes") {
+            window->move(window->screen()->geometry().topLeft());
+            app.onFirstPaint = [&] { measureResizes(app, *window); };
+        }
         if (fill) window->setGeometry(window->screen()->geometry());
         window->show();
         return QApplication::exec();
