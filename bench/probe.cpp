@@ -3,7 +3,7 @@
 
 // A measuring copy of the game, started by the benchmark: the same window with a few hooks.
 //
-//   quillane-probe game|reference showcase|play idle|clicks|soak
+//   quillane-probe game|reference showcase|play idle|clicks|soak|resizes [fill]
 //
 // It prints "first-paint-ns N" (CLOCK_MONOTONIC) once the window has been painted and shown
 // for the first time. "idle" then sets the game up (play: a round with a card selected),
@@ -14,12 +14,20 @@
 // it chooses New Game and prints its latency as "mnunew". "soak" plays games by clicks in
 // batches: after each it prints "games N" and waits for a line on its input, "go" for the next
 // batch, so that the harness can weigh what a listening screen reader holds by then.
+// "resizes" (the reference's too) starts at the window's own size in the top left corner of the
+// screen, grows the window to fill the screen at once, then drags its corner down to its own size
+// and back up in even steps, as long as the harness asks, and prints "latency resize PAINTED_NS
+// SETTLED_NS" for each: from the resize to the end of the event that painted the table at its new
+// size. After the first resize and after each drag it prints "resizes N" and waits for "go" to drag
+// again. With "fill", the window fills its screen from the start, as a maximised one does.
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -49,15 +57,23 @@ class PaintWatch : public QApplication {
     int paints() const { return paints_; }
     // When the last update that painted the watched widget, and flushed it, ended.
     long long paintedNs() const { return paintedNs_; }
+    // The watched widget's size when it was last painted.
+    QSize paintedSize() const { return paintedSize_; }
     std::function<void()> onFirstPaint;
 
     bool notify(QObject* receiver, QEvent* event) override {
         const int paintsBefore = paints_;
-        if (receiver == watched_ && event->type() == QEvent::Paint) ++paints_;
+        if (receiver == watched_ && event->type() == QEvent::Paint) {
+            ++paints_;
+            paintedSize_ = watched_->size();
+        }
         ++depth_;
         const bool handled = QApplication::notify(receiver, event);
         --depth_;
-        if (event->type() == QEvent::UpdateRequest && paints_ != paintsBefore)
+        // An input's repaint comes in an update; a resize's in the window's resize or expose.
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::UpdateRequest || type == QEvent::Resize || type == QEvent::Expose) &&
+            paints_ != paintsBefore)
             paintedNs_ = monotonicNanoseconds();
         if (depth_ == 0 && paints_ > 0 && !reported_) {
             reported_ = true;
@@ -74,6 +90,7 @@ class PaintWatch : public QApplication {
     QWidget* watched_ = nullptr;
     int paints_ = 0;
     long long paintedNs_ = 0;
+    QSize paintedSize_;
     int depth_ = 0;
     bool reported_ = false;
 };
@@ -114,17 +131,55 @@ void measureClicks(PaintWatch& app, ui::frmquillane& window) {
     QCoreApplication::quit();
 }
 
+// Prints how many of something are done and waits for the harness's answer: whether to go on.
+bool reportAndAsk(const char* what, int done) {
+    std::printf("%s %d\n", what, done);
+    std::fflush(stdout);
+    char answer[8] = "";
+    return std::fgets(answer, sizeof answer, stdin) != nullptr &&
+           std::strncmp(answer, "go", 2) == 0;
+}
+
 void soak(ui::frmquillane& window) {
     constexpr int batch = 10;
-    char answer[8] = "go";
-    for (int game = 1; std::strncmp(answer, "go", 2) == 0; ++game) {
+    for (int game = 1;; ++game) {
         while (const auto move = autoplay::nextMove(window.form())) autoplay::click(window, *move);
         window.newGameAction()->trigger();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (game % batch != 0) continue;
-        std::printf("games %d\n", game);
-        std::fflush(stdout);
-        if (std::fgets(answer, sizeof answer, stdin) == nullptr) break;
+        if (game % batch == 0 && !reportAndAsk("games", game)) break;
+    }
+    QCoreApplication::quit();
+}
+
+// Resizes the window as a player does, and prints how long until the table was painted at its
+// new size.
+void timeResize(PaintWatch& app, QMainWindow& window, QSize size) {
+    const int before = app.paints();
+    const long long start = monotonicNanoseconds();
+    window.resize(size);
+    const long long deadline = start + 1'000'000'000;
+    while ((app.paints() == before || window.size() != size ||
+            app.paintedSize() != window.centralWidget()->size()) &&
+           monotonicNanoseconds() < deadline) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    std::printf("latency resize %lld %lld\n", app.paintedNs() - start,
+                monotonicNanoseconds() - start);
+}
+
+void measureResizes(PaintWatch& app, QMainWindow& window) {
+    constexpr int stepsEachWay = 25;
+    const QSize own = window.size();
+    const QSize full = window.screen()->geometry().size();
+    timeResize(app, window, full);
+    int resizes = 1;
+    while (reportAndAsk("resizes", resizes)) {
+        for (int step = 1; step <= 2 * stepsEachWay; ++step) {
+            const int fromOwn = std::abs(stepsEachWay - step);
+            timeResize(app, window, own + (full - own) * fromOwn / stepsEachWay);
+            ++resizes;
+        }
     }
     QCoreApplication::quit();
 }
@@ -139,17 +194,25 @@ void setUpRoundInPlay(ui::frmquillane& window) {
 
 int main(int argc, char* argv[]) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s game|reference showcase|play idle|clicks|soak\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s game|reference showcase|play idle|clicks|soak|resizes [fill]\n",
+                     argv[0]);
         return 2;
     }
     PaintWatch app(argc, argv);
     const std::string subject = argv[1];
     const std::string state = argv[2];
     const std::string mode = argv[3];
+    const bool fill = argc > 4 && std::strcmp(argv[4], "fill") == 0;
 
     if (subject == "reference") {
         auto window = bench::makeReferenceWindow();
         app.watch(window->centralWidget());
+        if (mode == "resizes") {
+            window->move(window->screen()->geometry().topLeft());
+            app.onFirstPaint = [&] { measureResizes(app, *window); };
+        }
+        if (fill) window->setGeometry(window->screen()->geometry());
         window->show();
         return QApplication::exec();
     }
@@ -166,10 +229,18 @@ int main(int argc, char* argv[]) {
             return;
         }
         if (state == "play") setUpRoundInPlay(window);
+        if (mode == "resizes") {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            measureResizes(app, window);
+            return;
+        }
         std::printf("ready\n");
         std::fflush(stdout);
     };
     window.centreOnScreen();
+    // A drag grows the window from its top left corner; a maximised window fills the screen.
+    if (mode == "resizes") window.move(window.screen()->geometry().topLeft());
+    if (fill) window.setGeometry(window.screen()->geometry());
     window.show();
     return QApplication::exec();
 }

@@ -54,9 +54,9 @@ Usage usageOf(const QString& proc) {
 }
 
 Probe::Probe(const QString& subject, const QString& state, const QString& mode,
-             const QString& scale, QProcessEnvironment environment) {
+             const QString& scale, QProcessEnvironment environment, const QStringList& options) {
     process_.setProgram(QCoreApplication::applicationDirPath() + "/quillane-probe");
-    process_.setArguments({subject, state, mode});
+    process_.setArguments(QStringList{subject, state, mode} + options);
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
     process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);

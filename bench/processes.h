@@ -36,7 +36,8 @@ class Probe {
   public:
     Probe(const QString& subject, const QString& state, const QString& mode,
           const QString& scale = QStringLiteral("1"),
-          QProcessEnvironment environment = QProcessEnvironment::systemEnvironment());
+          QProcessEnvironment environment = QProcessEnvironment::systemEnvironment(),
+          const QStringList& options = {});
     ~Probe();
     Q_DISABLE_COPY_MOVE(Probe)
 

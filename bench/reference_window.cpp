@@ -3,13 +3,13 @@
 
 #include "reference_window.h"
 
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "model/layout.h"
 #include "ui/pictures.h"
 #include "ui/qt_convert.h"
+#include "ui/table_scale.h"
 
 namespace quillane::bench {
 
@@ -21,14 +21,13 @@ std::unique_ptr<QMainWindow> makeReferenceWindow() {
     file->addAction(ui::toQString(layout::mnuexitCaption));
 
     auto* table = new QWidget(window.get());
-    table->setFixedSize(ui::pixels(layout::clientSize.Width),
-                        ui::pixels(layout::clientSize.Height));
+    // Never smaller than the table's own size, and growing with the window, as the game's.
+    table->setMinimumSize(ui::tableSize);
     table->setAutoFillBackground(true);
     QPalette green = table->palette();
     green.setColor(QPalette::Window, ui::toQColor(layout::tableColour));
     table->setPalette(green);
     window->setCentralWidget(table);
-    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     for (const layout::ButtonDesign* design :
          {&layout::cmdstart, &layout::cmdnext, &layout::cmdremove}) {

@@ -5,7 +5,8 @@
 # idle cost and click latency of the real window under Xvfb against a bare reference window,
 # what a listening screen reader holds over many games, click latency again with a screen
 # reader listening on a private accessibility bus, how soon Orca speaks after each kind of move
-# played by keys, then the core alone. Installs what is missing on Debian 12, like setup.sh.
+# played by keys, the window filling a large screen and resized to it, then the core alone.
+# Installs what is missing on Debian 12, like setup.sh.
 # Arguments go to quillane-benchmark: --clicks-only leaves out start-up, memory, idle cost and
 # the screen reader's memory; --soak-only measures that memory alone.
 set -eu
@@ -23,6 +24,11 @@ echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 # Other work on the machine shows in the figures: say how busy it was before and after.
 echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 xvfb-run -a -s "-screen 0 1280x1024x24" build-release/bench/quillane-benchmark "$@"
+echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+# The window filling a large screen, beside the reference filling it, and resized step by step.
+largeScreen=3840x2160
+echo "The window filling a screen of $largeScreen:"
+xvfb-run -a -s "-noreset -screen 0 ${largeScreen}x24" build-release/bench/quillane-benchmark --filling
 echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 # How soon Orca speaks what each kind of move did, over two games played by keys alone.
 dbus-run-session -- /usr/bin/python3 -B bench/orca_latency.py 2 build-release/src/quillane \

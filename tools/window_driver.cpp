@@ -14,7 +14,8 @@ namespace quillane::autoplay {
 
 void click(ui::frmquillane& window, ControlRef move) {
     const QRect rect = ui::toQRect(viewOf(window.form(), move).look.rect);
-    const QPoint point = window.table()->mapTo(&window, rect.center());
+    // The table may show larger than its own size: the click goes where the control shows.
+    const QPoint point = window.table()->mapTo(&window, window.table()->onScreen(rect).center());
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, point);
 }
 
