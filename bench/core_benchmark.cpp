@@ -22,7 +22,7 @@ Form startedForm() {
 
 void shuffledeck(benchmark::State& state) {
     Form form;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         form.shuffledeck();
         benchmark::DoNotOptimize(form.deck);
     }
@@ -31,7 +31,7 @@ BENCHMARK(shuffledeck);
 
 void Timer1_Timer(benchmark::State& state) {
     Form form;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         form.Timer1_Timer();
         benchmark::DoNotOptimize(form.cardno);
     }
@@ -42,7 +42,7 @@ BENCHMARK(Timer1_Timer);
 void catchUpOnADayOfTicks(benchmark::State& state) {
     Generator generator;
     constexpr std::uint64_t ticksInADay = 24ULL * 60 * 60 * 1000;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         generator.discard(ticksInADay);
         benchmark::DoNotOptimize(generator.state());
     }
@@ -52,7 +52,7 @@ BENCHMARK(catchUpOnADayOfTicks);
 void cmdstart_Click(benchmark::State& state) {
     Form form;
     form.Form_Load();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         form.mnunew_Click();
         state.ResumeTiming();
@@ -63,7 +63,7 @@ BENCHMARK(cmdstart_Click);
 
 void cmdnext_Click(benchmark::State& state) {
     Form form = startedForm();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         form.roundno = 1;
         state.ResumeTiming();
@@ -74,14 +74,14 @@ BENCHMARK(cmdnext_Click);
 
 void mnunew_Click(benchmark::State& state) {
     Form form = startedForm();
-    for (auto _ : state) form.mnunew_Click();
+    for ([[maybe_unused]] auto _ : state) form.mnunew_Click();
 }
 BENCHMARK(mnunew_Click);
 
 // The 24 clicks that turn a whole stock, per click.
 void Image2_Click(benchmark::State& state) {
     Form form = startedForm();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         state.PauseTiming();
         form.cmdnext_Click();
         form.roundno = 1;
@@ -98,7 +98,7 @@ void imgcard_Click_and_cmdremove_Click(benchmark::State& state) {
     form.Image2_Click();
     Integer card = form.deck[21];
     if (isKing(card)) card = form.deck[22];
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         form.imgcard_Click(card);
         form.cmdremove_Click();
     }
@@ -109,7 +109,7 @@ BENCHMARK(imgcard_Click_and_cmdremove_Click);
 void wholeRound(benchmark::State& state) {
     Form form;
     form.Form_Load();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         form.mnunew_Click();
         dispatch(form, {ControlKind::cmdstart});
         while (const auto move = autoplay::nextMove(form)) {
