@@ -26,8 +26,12 @@ TableView::TableView(const Form& form, QWidget* parent) : QWidget(parent), form_
     readTable(form_, reading_);
     picturesAheadTimer_.setSingleShot(true);
     picturesAheadTimer_.setInterval(0);
-    connect(&picturesAheadTimer_, &QTimer::timeout, this,
-            [this] { painter_.drawAhead(reading_, pictureRatio(), palette()); });
+    // Only at the table's own size: drawn ahead at a grown one, the pictures would hold memory
+    // in proportion to their area, about 24 MiB more at four times the size; there they are
+    // drawn as they first show, as after any resize.
+    connect(&picturesAheadTimer_, &QTimer::timeout, this, [this] {
+        if (scale_.scale() == 1) painter_.drawAhead(reading_, pictureRatio(), palette());
+    });
     focusTurnedTimer_.setSingleShot(true);
     focusTurnedTimer_.setInterval(0);
     connect(&focusTurnedTimer_, &QTimer::timeout, this, &TableView::cursorMoved);
