@@ -44,6 +44,7 @@ def play_a_round(play):
     check(play.named(r"Stock, empty").name, "the used-up stock reads as empty")
     deal(play, "n", 2)
     cards_come_back(play)
+    menu_and_back(play)
     say_the_state(play, rf"Round 2 of 5: 0 points, total {total}\. 23 cards to turn\. .+ on "
                         r"the waste pile\.")
     new_game(play)
@@ -103,6 +104,25 @@ def new_game(play):
     start = play.keys("Alt_L", "f")[0]
     play.log.wait_for_line(start, "the menu", re.compile(r"SPEECH OUTPUT: '.*New Game"))
     play.move("new game", ("g",), r"New game\. Start game: Alt\+S\.", in_menu=True)
+
+
+def menu_and_back(play):
+    """The File menu opened and left again: back on the table, Orca reads it as it is now, and
+    never a state of the game it was told before."""
+    start = play.keys("Alt_L", "f")[0]
+    play.log.wait_for_line(start, "the menu", re.compile(r"SPEECH OUTPUT: '.*New Game"))
+    # The first Escape closes the menu, leaving the menu bar in keyboard mode; the second
+    # leaves the bar.
+    start = play.keys("Escape")[0]
+    play.log.wait_for_line(start, "the menu bar", re.compile(r"SPEECH OUTPUT: 'File"))
+    start = play.keys("Escape")[0]
+    play.log.wait_for_line(start, "the table", re.compile(r"SPEECH OUTPUT: "))
+    play.log.wait_until_idle()
+    play.heard(start, "Escape from the menu bar:")
+    old = [said for said in play.log.speech(start) if re.search(r"Round \d|No game on", said)]
+    check(not old, f"back from the menu, Orca reads a state of the game: {old}")
+    check(play.focused(), "the table has the focus again")
+    play.keys_since_move = 0  # a look at the menu, not part of the next move
 
 
 def plural(count, thing):
