@@ -40,17 +40,16 @@ QRect TablePainter::ringAround(QRect card) {
     return card.adjusted(-outset, -outset, outset, outset);
 }
 
-void TablePainter::paint(QPainter& painter, const QPaintEvent& event, const QTransform& toWidget,
+void TablePainter::paint(QPainter& painter, const QPaintEvent& event, const TableScale& scale,
                          const TableReading& reading, std::optional<std::size_t> ringAt, QRect ring,
                          const QPalette& palette) {
     painter.fillRect(event.rect(), toQColor(layout::tableColour));
     // The device decides: a screen, or an image rendered at another density.
-    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF() * toWidget.m11();
-    painter.setTransform(toWidget, true);
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF() * scale.scale();
+    painter.setTransform(scale.toWidget(), true);
     for (std::size_t i = reading.views.size(); i-- > 0;) {
         const Look& look = reading.views.at(i).look;
-        const QRect shown = toWidget.mapRect(QRectF(toQRect(look.rect))).toAlignedRect();
-        if (look.visible && event.region().intersects(shown))
+        if (look.visible && event.region().intersects(scale.covering(toQRect(look.rect))))
             paintControl(painter, look, reading.captions.at(i), ratio, palette);
         if (i == ringAt) fillFrame(painter, ring, ringWidth, ringColour);
     }

@@ -6,13 +6,13 @@
 #include <QColor>
 #include <QPalette>
 #include <QRect>
-#include <QTransform>
 #include <cstddef>
 #include <optional>
 #include <string>
 
 #include "access/table_reading.h"
 #include "ui/picture_cache.h"
+#include "ui/table_scale.h"
 
 class QPainter;
 class QPaintEvent;
@@ -28,9 +28,9 @@ class TablePainter {
 
     // Paints what the event asks for: the table's green, the controls that show there and the
     // ring, if any, just over the control at `ringAt`, so that the cards above it cover it as
-    // they cover the card. Places are the table's own; `toWidget` shows them where the widget
+    // they cover the card. Places are the table's own; `scale` shows them where the widget
     // does, and the pictures are drawn at the size they show.
-    void paint(QPainter& painter, const QPaintEvent& event, const QTransform& toWidget,
+    void paint(QPainter& painter, const QPaintEvent& event, const TableScale& scale,
                const TableReading& reading, std::optional<std::size_t> ringAt, QRect ring,
                const QPalette& palette);
     // Draws every picture the table may show, and every label as it stands now, before they

@@ -101,7 +101,7 @@ void TableView::paintEvent(QPaintEvent* event) {
     const auto cursor = ringShows() ? underCursor() : std::nullopt;
     const auto ringAt = cursor ? std::optional(stackingPositionOf(*cursor)) : std::nullopt;
     // The window refreshes after every handler, so the last reading is the form's.
-    painter_.paint(painter, *event, scale_.toWidget(), reading_, ringAt, cursorRing(), palette());
+    painter_.paint(painter, *event, scale_, reading_, ringAt, cursorRing(), palette());
 }
 
 std::optional<ControlRef> TableView::underCursor() const {
