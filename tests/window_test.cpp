@@ -33,10 +33,6 @@ TEST_F(WindowTest, ClientAreaOpensAtTheTablesSizeBelowTheMenuAndGrows) {
     testing::growToOneAndAHalf(window.get(), *window->table());
     EXPECT_EQ(window->startButton()->geometry(), QRect(50 + 372, 480, 470, 38));
     EXPECT_EQ(form().state(), before) << "the form knows nothing of the window's size";
-    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
-    clickControl({ControlKind::Image2, 0});
-    QTest::keyClick(window->table(), static_cast<Qt::Key>(keyFor(KeyAsks::turn).letter));
-    EXPECT_EQ(form().wastecount, 2) << "a click on the stock and the turn key each turn it";
     QTest::keyClick(window.get(), ui::frmquillane::fullScreenKey.key());
     EXPECT_TRUE(window->isFullScreen());
     QTest::keyClick(window.get(), ui::frmquillane::fullScreenKey.key());
