@@ -19,5 +19,6 @@ fi
 cmake -S . -B build-asan -G Ninja -DQUILLANE_WERROR=ON -DQUILLANE_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON
 cmake --build build-asan
 # The sanitized run plays fewer random games: each one costs several times as much.
-QUILLANE_RANDOM_GAMES=2000 QUILLANE_WINDOW_GAMES=60 \
+# shellcheck disable=SC2046 # one word per variable
+env $(grep -v '^#' tests/fewer-games.env) \
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
