@@ -8,6 +8,5 @@ set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-missing.sh --build-depends
 
-# Compiled in batches of files (a unity build), which takes half the time of one file at a time.
-cmake -S . -B build -G Ninja -DQUILLANE_WERROR=ON -DCMAKE_UNITY_BUILD=ON
+cmake -S . -B build -G Ninja -DQUILLANE_WERROR=ON
 cmake --build build

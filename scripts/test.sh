@@ -15,8 +15,7 @@ if [ "${QUILLANE_SANITIZED_TESTS:-yes}" = no ]; then
     exit 0
 fi
 
-# In batches of files, as setup.sh builds.
-cmake -S . -B build-asan -G Ninja -DQUILLANE_WERROR=ON -DQUILLANE_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON
+cmake -S . -B build-asan -G Ninja -DQUILLANE_WERROR=ON -DQUILLANE_SANITIZE=ON
 cmake --build build-asan
 # The sanitized run plays fewer random games: each one costs several times as much.
 # shellcheck disable=SC2046 # one word per variable
