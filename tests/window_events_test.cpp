@@ -109,7 +109,9 @@ TEST_F(WindowEvents, CoveredAndExposedMidRound) {
     const FormState state = form().state();
     const QImage picture = onScreen();
     window->hide();
-    QCoreApplication::processEvents();
+    // The server's word that the window is gone, before it is shown again: until it comes, the
+    // window still counts as exposed, and the wait for its exposure below would end at once.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->windowHandle()->isExposed(); }));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->table()->repaint(QRect(100, 100, 300, 200));  // as after another window moved away
