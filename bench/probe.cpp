@@ -35,6 +35,7 @@
 #include "monotonic_clock.h"
 #include "reference_window.h"
 #include "ui/frmquillane.h"
+#include "ui/heap.h"
 #include "ui/table_view.h"
 #include "window_driver.h"
 
@@ -217,6 +218,8 @@ int main(int argc, char* argv[]) {
         return QApplication::exec();
     }
 
+    // As the game's own main does.
+    ui::keepLargeBlocksInTheHeap();
     ui::frmquillane window;
     app.watch(window.table());
     app.onFirstPaint = [&] {

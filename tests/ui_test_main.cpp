@@ -2,20 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <gtest/gtest.h>
-#include <malloc.h>
 
 #include <QApplication>
 
+#include "ui/heap.h"
+
 // Window tests need one QApplication for the whole run; they draw on the offscreen platform
-// unless the environment picks another.
+// unless the environment picks another. Their large blocks stay in the heap, as the game's do.
 int main(int argc, char* argv[]) {
-    // Each look at the screen copies whole frames of a few megabytes. glibc maps blocks that
-    // large afresh and unmaps them when freed, so every page of every frame faulted anew: on a
-    // virtual machine that cost more than the drawing (the random window games took 2.5 times
-    // as long). Kept in the heap, the pages are used again.
-    constexpr int frameBlocks = 32 << 20;
-    mallopt(M_MMAP_THRESHOLD, frameBlocks);
-    mallopt(M_TRIM_THRESHOLD, 4 * frameBlocks);
+    quillane::ui::keepLargeBlocksInTheHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -4,9 +4,11 @@
 #include <QApplication>
 
 #include "ui/frmquillane.h"
+#include "ui/heap.h"
 #include "ui/identity.h"
 
 int main(int argc, char* argv[]) {
+    quillane::ui::keepLargeBlocksInTheHeap();
     quillane::ui::setApplicationIdentity();
     QApplication application(argc, argv);
     quillane::ui::frmquillane window;
