@@ -13,7 +13,7 @@ void keepLargeBlocksInTheHeap() {
     // of every new picture and frame faulted on its first touch. After a resize every picture
     // is drawn anew at the new size, and on a virtual machine those faults took longer than the
     // drawing: the first frame after a step of a drag over a 3840 x 2160 screen took 25 ms at
-    // the median, 15 with the blocks kept. A window test's look at the screen copies whole
+    // the median, 15 to 16 with the blocks kept. A window test's look at the screen copies whole
     // frames, and the random window games took 2.5 times as long. Resident memory is the same
     // either way: the pictures of the size left behind are let go as the new ones are drawn.
     constexpr int largestKept = 32 << 20;
