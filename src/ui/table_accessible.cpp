@@ -189,7 +189,8 @@ void TableAccessible::follow() {
 // change asks for: the sentence is heard first and whole, then the cursor's new place. Orca 46
 // and later (Debian 13, Qt 6.8) interrupt speech when the focus goes from one card to another
 // (Orca's shouldInterruptForLocusOfFocusChange), which would cut the sentence: there the cursor's
-// card comes first and the sentence right after it.
+// card comes first and the sentence right after it. Orca 48 takes focus changes before the rest
+// of its queue in any case, whatever the order they were sent in.
 void TableAccessible::tell(EventSink sink, const std::function<void()>& between) {
     constexpr bool sentenceFirst = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
     // Whatever is asked while the changes are told is answered from the reading being told.
