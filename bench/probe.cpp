@@ -24,8 +24,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QScreen>
-#include <QTimer>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +31,7 @@
 
 #include "model/control_view.h"
 #include "monotonic_clock.h"
+#include "paint_watch.h"
 #include "reference_window.h"
 #include "ui/frmquillane.h"
 #include "ui/heap.h"
@@ -44,57 +43,7 @@ namespace {
 using namespace quillane;
 
 using quillane::bench::monotonicNanoseconds;
-
-// How long a player looks at the window before the first click or key.
-constexpr std::chrono::milliseconds firstLook{500};
-
-// Counts paints of one widget, and reports the first time a top-level event that painted it
-// has been handled completely (the paint flushed to the screen).
-class PaintWatch : public QApplication {
-  public:
-    using QApplication::QApplication;
-
-    void watch(QWidget* widget) { watched_ = widget; }
-    int paints() const { return paints_; }
-    // When the last update that painted the watched widget, and flushed it, ended.
-    long long paintedNs() const { return paintedNs_; }
-    // The watched widget's size when it was last painted.
-    QSize paintedSize() const { return paintedSize_; }
-    std::function<void()> onFirstPaint;
-
-    bool notify(QObject* receiver, QEvent* event) override {
-        const int paintsBefore = paints_;
-        if (receiver == watched_ && event->type() == QEvent::Paint) {
-            ++paints_;
-            paintedSize_ = watched_->size();
-        }
-        ++depth_;
-        const bool handled = QApplication::notify(receiver, event);
-        --depth_;
-        // An input's repaint comes in an update; a resize's in the window's resize or expose.
-        const QEvent::Type type = event->type();
-        if ((type == QEvent::UpdateRequest || type == QEvent::Resize || type == QEvent::Expose) &&
-            paints_ != paintsBefore)
-            paintedNs_ = monotonicNanoseconds();
-        if (depth_ == 0 && paints_ > 0 && !reported_) {
-            reported_ = true;
-            std::printf("first-paint-ns %lld\n", monotonicNanoseconds());
-            std::fflush(stdout);
-            // A player's first input comes a moment after the window shows, by when the window
-            // has drawn its pictures ahead.
-            if (onFirstPaint) QTimer::singleShot(firstLook, onFirstPaint);
-        }
-        return handled;
-    }
-
-  private:
-    QWidget* watched_ = nullptr;
-    int paints_ = 0;
-    long long paintedNs_ = 0;
-    QSize paintedSize_;
-    int depth_ = 0;
-    bool reported_ = false;
-};
+using quillane::bench::PaintWatch;
 
 // The name the harness files a click's latency under.
 std::string kindName(ControlRef control) {
