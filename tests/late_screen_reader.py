@@ -12,7 +12,7 @@ import sys
 import tempfile
 import time
 
-import orca_session as session
+import orca_desktop as desktop
 from screen_reader_round import Failure, check, start_display
 
 # The keys' symbols, as the toolkit tells them to the listener.
@@ -38,13 +38,13 @@ def listen():
 
 
 def play(game, xvfb, launcher, registryd, metacity, xdotool, xprop):
-    session.private_home(tempfile.mkdtemp(prefix="quillane-late-"))
+    desktop.private_home(tempfile.mkdtemp(prefix="quillane-late-"))
     os.environ["DISPLAY"] = start_display(xvfb)
-    session.start_desktop(launcher, registryd, metacity, xprop)
-    listener = session.start([sys.executable, "-B", __file__, "--listen"], stdout=subprocess.PIPE)
+    desktop.start_desktop(launcher, registryd, metacity, xprop)
+    listener = desktop.start([sys.executable, "-B", __file__, "--listen"], stdout=subprocess.PIPE)
     check(listener.stdout.readline() == b"listening\n", "the late listener started")
     # The suite runs with the offscreen platform, which has no accessibility bridge.
-    session.start([game], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+    desktop.start([game], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                                    QT_QPA_PLATFORM="xcb"))
     import pyatspi
     from gi.repository import GLib
@@ -57,7 +57,7 @@ def play(game, xvfb, launcher, registryd, metacity, xdotool, xprop):
         app[:] = [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "quillane"]
         return app and any(w.getState().contains(pyatspi.STATE_ACTIVE) for w in app[0])
 
-    session.wait_until(game_active, "the game's window, active")
+    desktop.wait_until(game_active, "the game's window, active")
     app[0].set_cache_mask(0)
 
     def state(name, which):
@@ -96,4 +96,4 @@ if __name__ == "__main__":
     except Failure as failure:
         sys.exit(f"FAILED: {failure}")
     finally:
-        session.end_everything()
+        desktop.end_everything()

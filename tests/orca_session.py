@@ -2,37 +2,32 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The game with the Orca screen reader listening, played by the keys a person has.
 
-Starts, inside a private session bus (dbus-run-session), Xvfb, the accessibility bus and its
-registry, metacity (Orca hears of a window only when a window manager activates it), Orca with
-speech-dispatcher and espeak-ng on a null sound device, and the game, all with a private home.
-Orca's debug log is read line by line through a pseudo-terminal, each line with the time it
-came; every wait for Orca is a wait for a line in that log, with a deadline. Keys go through
-xdotool. The accessibility bus is only read, never pressed over: where the cursor stands and
-where a card lies, as a player who listens knows them.
+Starts, inside a private session bus (dbus-run-session), Xvfb, a desktop of its own
+(tests/orca_desktop.py), Orca with speech-dispatcher and espeak-ng on a null sound device, and
+the game. Orca's debug log is read line by line through a pseudo-terminal, each line with the
+time it came (tests/orca_log.py); every wait for Orca is a wait for a line in that log, with a
+deadline. Keys go through xdotool. The accessibility bus is only read, never pressed over: where
+the cursor stands and where a card lies, as a player who listens knows them.
 
 Used by the Orca round (tests/orca_round.py) and the benchmark of how soon Orca speaks
 (bench/orca_latency.py).
 """
 
-import collections
 import ctypes
-import json
 import os
 import re
 import signal
 import subprocess
 import sys
-import threading
 import time
 
-from screen_reader_round import Failure, check, die_with_me, start_display
+from orca_desktop import (START_SECONDS, end_everything, other_orcas, private_home, start,
+                          start_desktop)
+from orca_log import SPEECH, GameOutput, OrcaLog
+from screen_reader_round import Failure, check, start_display
 
-START_SECONDS = 60
-REACTION_SECONDS = 30
-POLL_SECONDS = 0.05
 PR_SET_CHILD_SUBREAPER = 36
 SKIPPED = 77
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*\}|\[.*\])$")
 ALREADY_RUNNING = "Another screen reader process is already running"
 # How each Orca's log says it is ready, and the step of its log that ends a command's key
 # press. Orca 43 is ready when its start-up is complete, and carries a command out while it
@@ -47,236 +42,6 @@ ORCA_43_KEY_NAMES = {"KP_Enter": "Return", "KP_Subtract": "-", "space": " "}
 
 class Skipped(Exception):
     pass
-
-
-def descendants():
-    """Every process below this one. As a subreaper this script inherits what forks away from
-    its children (speech-dispatcher and its speech module leave Orca), so all of it is here."""
-    parent_of = {}
-    for entry in os.listdir("/proc"):
-        try:
-            with open(f"/proc/{entry}/stat") as stat:
-                parent_of[int(entry)] = int(stat.read().rsplit(")", 1)[1].split()[1])
-        except (ValueError, OSError):
-            continue
-    found, generation = [], {os.getpid()}
-    while generation:
-        generation = {pid for pid, parent in parent_of.items() if parent in generation}
-        found += generation
-    return found
-
-
-def reap():
-    """Collects one ended child, inherited ones included; False once none is left to wait."""
-    try:
-        return os.waitpid(-1, os.WNOHANG)[0] != 0
-    except ChildProcessError:
-        return False
-
-
-def end_everything():
-    """Ends every process this script started or inherited, and waits for them."""
-    for signal_number in (signal.SIGTERM, signal.SIGKILL):
-        for pid in descendants():
-            try:
-                os.kill(pid, signal_number)
-            except ProcessLookupError:
-                pass
-        end = time.monotonic() + 5
-        while descendants() and time.monotonic() < end:
-            if not reap():
-                time.sleep(POLL_SECONDS)
-    while reap():
-        pass
-
-
-def other_orcas():
-    """Orcas of this user, which Orca itself refuses to start beside."""
-    found = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
-                           stdout=subprocess.PIPE, text=True, check=False)
-    return found.stdout.split()
-
-
-class OrcaLog:
-    """Orca's debug log, line by line as Orca writes it, with the time each line came."""
-
-    def __init__(self, stream):
-        self.lines = []
-        self.times = []
-        self.ended = False
-        self.queued = 0
-        self.handled = 0
-        self.changed = threading.Condition()
-        threading.Thread(target=self._read, args=(stream,), daemon=True).start()
-
-    def _read(self, stream):
-        for raw in stream:
-            came = time.monotonic()
-            line = raw.decode(errors="replace").rstrip("\r\n")
-            with self.changed:
-                self.lines.append(line)
-                self.times.append(came)
-                if line.startswith("EVENT MANAGER: Queueing", 18):
-                    self.queued += 1
-                elif line.startswith(("EVENT MANAGER: Dequeued", "EVENT MANAGER: Pruning"), 18):
-                    self.handled += 1
-                self.changed.notify_all()
-        with self.changed:
-            self.ended = True
-            self.changed.notify_all()
-
-    def mark(self):
-        with self.changed:
-            return len(self.lines)
-
-    def wait(self, what, condition, seconds=REACTION_SECONDS):
-        """Waits until condition() holds, with the log locked; fails after seconds."""
-        with self.changed:
-            done = self.changed.wait_for(lambda: condition() or self.ended, seconds)
-            check(not self.ended, f"Orca ended while waiting for {what}")
-            check(done, f"Orca did not come to {what} within {seconds} s")
-
-    def wait_for_line(self, start, what, pattern, seconds=REACTION_SECONDS):
-        """Waits for a line from start on that matches pattern (or, for a callable, for which
-        it returns a match); returns the match and the line's number."""
-        found = []
-        search = pattern if callable(pattern) else pattern.search
-
-        def seen():
-            for number in range(start, len(self.lines)):
-                if match := search(self.lines[number]):
-                    found.append((match, number))
-                    return True
-            return False
-
-        self.wait(what, seen, seconds)
-        return found[0]
-
-    def wait_until_idle(self):
-        """Waits until Orca has taken up or dropped every event it queued: the game's toolkit
-        gives Orca a tenth of a second to answer for each key, and a busy Orca is late."""
-        self.wait("handling its queued events", lambda: self.queued == self.handled)
-
-    def speech(self, start, end=None):
-        with self.changed:
-            lines = self.lines[start:end]
-        return [match.group(1) for match in map(SPEECH.search, lines) if match]
-
-
-class GameOutput:
-    """Passes on what the game writes, but counts rather than repeats two warnings of the
-    toolkit's: a key the toolkit stopped waiting for Orca on, and a question from Orca about a
-    child the game no longer knows."""
-
-    WARNINGS = {"QSpiApplication::keyEventError": "keys the toolkit stopped waiting for Orca on",
-                "qt.accessibility.atspi: Could not find accessible on path":
-                    "questions from Orca about children that had left"}
-
-    def __init__(self, stream):
-        self.counted = collections.Counter({what: 0 for what in self.WARNINGS.values()})
-        threading.Thread(target=self._read, args=(stream,), daemon=True).start()
-
-    def _read(self, stream):
-        for raw in stream:
-            line = raw.decode(errors="replace").rstrip("\n")
-            what = next((what for start, what in self.WARNINGS.items()
-                         if line.startswith(start)), None)
-            if what:
-                self.counted[what] += 1
-            else:
-                print("game:", line)
-
-
-def private_home(root):
-    """Points every per-user place at root, so nothing of the machine's user is read or
-    written, and gives Orca, speech-dispatcher and ALSA settings that need no sound card."""
-    places = {"HOME": "home", "XDG_CONFIG_HOME": "config", "XDG_DATA_HOME": "data",
-              "XDG_CACHE_HOME": "cache", "XDG_RUNTIME_DIR": "runtime"}
-    for variable, name in places.items():
-        os.environ[variable] = os.path.join(root, name)
-        os.makedirs(os.environ[variable], mode=0o700)
-    # Settings in memory: nothing starts dconf, which the session bus would run with the
-    # machine's real home.
-    os.environ["GSETTINGS_BACKEND"] = "memory"
-    with open(os.path.join(os.environ["HOME"], ".asoundrc"), "w") as asoundrc:
-        asoundrc.write("pcm.!default { type null }\n")
-    speechd = os.path.join(os.environ["XDG_CONFIG_HOME"], "speech-dispatcher")
-    os.makedirs(speechd)
-    with open("/etc/speech-dispatcher/speechd.conf") as system_conf:
-        conf = system_conf.read()
-    with open(os.path.join(speechd, "speechd.conf"), "w") as user_conf:
-        user_conf.write(conf + '\nAudioOutputMethod "alsa"\n'
-                        'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n')
-    orca = os.path.join(os.environ["XDG_DATA_HOME"], "orca")
-    os.makedirs(orca)
-    # Without BRLTTY, braille would only fill the log with tracebacks; echoed keys would only
-    # fill it with key names. Two presses of a key are two commands however quick, where Orca
-    # would take two within half a second for a double press with a meaning of its own.
-    settings = {"general": {"enableBraille": False, "enableKeyEcho": False,
-                            "doubleClickTimeout": 0},
-                "profiles": {"default": {"profile": ["Default", "default"]}},
-                "keybindings": {}, "pronunciations": {}}
-    with open(os.path.join(orca, "user-settings.conf"), "w") as settings_file:
-        json.dump(settings, settings_file)
-
-
-def start(command, **options):
-    return subprocess.Popen(command, preexec_fn=die_with_me, **options)
-
-
-def wait_until(condition, what):
-    end = time.monotonic() + START_SECONDS
-    while not condition():
-        check(time.monotonic() < end, f"timed out waiting for {what}")
-        time.sleep(POLL_SECONDS)
-
-
-def start_desktop(launcher, registryd, metacity, xprop):
-    """The accessibility bus and registry, then the window manager, each waited for."""
-    from gi.repository import Gio, GLib
-
-    def owned(bus, name):
-        return bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                             "org.freedesktop.DBus", "NameHasOwner", GLib.Variant("(s)", (name,)),
-                             GLib.VariantType("(b)"), 0, 5000).unpack()[0]
-
-    session = Gio.bus_get_sync(Gio.BusType.SESSION)
-    start([launcher, "--launch-immediately"])
-    wait_until(lambda: owned(session, "org.a11y.Bus"), "the accessibility bus")
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                                None, GLib.VariantType("(s)"), 0, 5000).unpack()[0]
-    accessibility_bus = Gio.DBusConnection.new_for_address_sync(
-        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
-    start([registryd], stderr=subprocess.DEVNULL)
-    wait_until(lambda: owned(accessibility_bus, "org.a11y.atspi.Registry"), "the registry")
-    accessibility_bus.close_sync()
-
-    # The window manager puts its check window on the root window once it manages windows.
-    # xprop -spy ends at once when asked for a property the server has no atom for yet, so it
-    # watches them all.
-    spy = start([xprop, "-root", "-spy"], stdout=subprocess.PIPE)
-    start([metacity, "--replace"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    for line in spy.stdout:
-        if line.startswith(b"_NET_SUPPORTING_WM_CHECK(WINDOW)"):
-            break
-    spy.terminate()
-    spy.wait()
-    keys_do_not_repeat()
-
-
-def keys_do_not_repeat():
-    """Turns the keyboard's repeat off, which the window manager turns on as it starts: each
-    key is held until Orca has handled it, longer than a person holds one when the machine is
-    busy, and must not repeat meanwhile."""
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XAutoRepeatOff.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    display = x11.XOpenDisplay(None)
-    check(display, "the X server takes a client")
-    x11.XAutoRepeatOff(display)
-    x11.XCloseDisplay(display)
 
 
 def card_name(accessible_name):
