@@ -13,7 +13,7 @@ import tempfile
 import time
 
 import orca_desktop as desktop
-from screen_reader_round import Failure, check, start_display
+from harness import Failure, check, start_display
 
 # The keys' symbols, as the toolkit tells them to the listener.
 SYMBOLS = {"alt": 0xFFE9, "f": ord("f"), "r": ord("r"), "s": ord("s"), "space": ord(" "),

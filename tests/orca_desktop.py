@@ -15,7 +15,7 @@ import signal
 import subprocess
 import time
 
-from screen_reader_round import check, die_with_me
+from harness import check, die_with_me
 
 START_SECONDS = 60
 POLL_SECONDS = 0.05

@@ -7,7 +7,7 @@ import re
 import threading
 import time
 
-from screen_reader_round import check
+from harness import check
 
 REACTION_SECONDS = 30
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*\}|\[.*\])$")

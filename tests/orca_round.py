@@ -17,8 +17,8 @@ Reports itself skipped (exit status 77) when another Orca of this user runs.
 import collections
 import re
 
-from orca_session import SENTENCE, check, listed, median, percentile, run
-from screen_reader_round import Failure, rank
+from harness import Failure, check, rank
+from orca_session import SENTENCE, listed, median, percentile, run
 
 DEADLINE_SECONDS = 400
 STOCK_CARDS = 24

@@ -21,10 +21,10 @@ import subprocess
 import sys
 import time
 
+from harness import Failure, check, start_display
 from orca_desktop import (START_SECONDS, end_everything, other_orcas, private_home, start,
                           start_desktop)
 from orca_log import SPEECH, GameOutput, OrcaLog
-from screen_reader_round import Failure, check, start_display
 
 PR_SET_CHILD_SUBREAPER = 36
 SKIPPED = 77

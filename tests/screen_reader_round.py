@@ -11,45 +11,22 @@ hears. Then it asks the table for things that are not there and checks the game 
     dbus-run-session -- /usr/bin/python3 screen_reader_round.py build/src/quillane [Xvfb]
 """
 
-import ctypes
 import os
 import re
-import select
 import signal
 import subprocess
 import sys
 import time
 
+from bus_bounds import check_bounds
+from harness import Failure, check, children, die_with_me, rank, start_display
+from kept_copy import KeptCopy
+
 DEADLINE_SECONDS = 60
-children = []
-
-
-class Failure(Exception):
-    pass
-
-
-RANKS = {"Ace": 1, "Jack": 11, "Queen": 12, "King": 13}
-
-
-def rank(card):
-    """The rank of "Queen of spades" or "Queen of spades, row 7": 12."""
-    word = card.split(" of ")[0]
-    return RANKS.get(word) or int(word)
-
-
-def check(condition, what):
-    if not condition:
-        raise Failure(what)
 
 
 def on_deadline(signum, frame):
     raise Failure(f"the whole test took longer than {DEADLINE_SECONDS} s")
-
-
-def die_with_me():
-    """Has the kernel end a child when this script ends, however it ends."""
-    PR_SET_PDEATHSIG = 1
-    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def print_runs(lines):
@@ -62,26 +39,6 @@ def print_runs(lines):
         if last is not None:
             print("  " + last + (f" (x{count})" if count > 1 else ""))
         last, count = line, 1
-
-
-def start_display(xvfb):
-    """Starts Xvfb on a free display and returns its name once it accepts clients."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        [xvfb, "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", "1280x1024x24"],
-        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-        preexec_fn=die_with_me)
-    children.append(server)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        ready, _, _ = select.select([read_end], [], [], 10)
-        check(ready, "Xvfb did not report its display")
-        chunk = os.read(read_end, 16)
-        check(chunk, "Xvfb exited before it reported its display")
-        number += chunk
-    os.close(read_end)
-    return ":" + number.decode().strip()
 
 
 def main():
@@ -148,77 +105,13 @@ def main():
         else:
             heard.append(f"{event.type} [{name}]")
 
-    # What a screen reader keeps of the table, its children and the score cells, read once and
-    # then kept up to date by the events alone: a name or description it is told changed is read
-    # again when next asked, a state is set or cleared as the event says, and a child that joined
-    # is read when next asked. Without an event, what it keeps goes stale.
-    bus = accessibility_bus()
-
-    def fresh(path, what):
-        """A property read straight from the game, past any cache."""
-        def call(interface, method, args, reply):
-            return bus.call_sync(app.app.bus_name, path, interface, method, args,
-                                 GLib.VariantType(reply), 0, 5000).unpack()[0]
-        if what == "states":
-            words = call("org.a11y.atspi.Accessible", "GetState", None, "(au)")
-            return {Atspi.StateType(32 * w + bit).value_nick for w, word in enumerate(words)
-                    for bit in range(32) if word >> bit & 1}
-        if what == "children":
-            return [child for _, child in call("org.a11y.atspi.Accessible", "GetChildren", None,
-                                               "(a(so))")]
-        return call("org.freedesktop.DBus.Properties", "Get",
-                    GLib.Variant("(ss)", ("org.a11y.atspi.Accessible", what)), "(v)")
-
-    def fresh_tree():
-        """Each thing's name, description and states by its path, and whose child it is."""
-        parents = {table.path: None} | {child: table.path for child in fresh(table.path, "children")}
-        parents |= {cell: path for path in list(parents) if fresh(path, "Name") == "Score table"
-                    for cell in fresh(path, "children")}
-        return {path: {what: fresh(path, what) for what in ("Name", "Description", "states")}
-                | {"parent": parent} for path, parent in parents.items()}
-
-    kept = fresh_tree()
-
-    def keep(event):
-        what = kept.get(event.source.path)
-        if event.type.startswith("object:children-changed") and isinstance(event.any_data,
-                                                                           Atspi.Accessible):
-            child = event.any_data.path
-            if event.type.endswith(":add"):
-                kept[child] = {"parent": event.source.path}
-            else:  # with its cells, if it is the score table
-                for path in [path for path, what in kept.items()
-                             if child in (path, what.get("parent"))]:
-                    del kept[path]
-        elif what is None:
-            return
-        elif event.type.startswith("object:state-changed:"):
-            if "states" in what:
-                nick = event.type.split(":")[2]
-                (what["states"].add if event.detail1 else what["states"].discard)(nick)
-        elif event.type.startswith("object:property-change:accessible-"):
-            what.pop(event.type.split("-")[-1].capitalize(), None)
-
-    def stale():
-        """What the kept copy says that the game no longer does."""
-        now = fresh_tree()
-        # A score table that joined is read whole, its cells with it.
-        kept.update({path: {"parent": now[path]["parent"]} for path in now.keys() - kept.keys()
-                     if now[path]["parent"] in kept and now[path]["parent"] != table.path})
-        differ = [f"{path} joined unheard" for path in now.keys() - kept.keys()]
-        differ += [f"{path} left unheard" for path in kept.keys() - now.keys()]
-        for path in now.keys() & kept.keys():
-            for what, value in now[path].items():
-                if kept[path].setdefault(what, value) != value:
-                    differ.append(f"{now[path]['Name']!r} keeps {what} {kept[path][what]!r}, "
-                                  f"not {value!r}")
-        return differ
+    kept = KeptCopy(app, table)
 
     def kept_up_to_date(after):
         last = {}
 
         def matches():
-            last["differ"] = stale()
+            last["differ"] = kept.stale()
             return not last["differ"]
         try:
             wait_for(matches, f"what a screen reader keeps to match the game after {after}", 5)
@@ -230,7 +123,7 @@ def main():
               "object:state-changed", "object:children-changed"]
     for kind in events:
         pyatspi.Registry.registerEventListener(listener, kind)
-        pyatspi.Registry.registerEventListener(keep, kind)
+        pyatspi.Registry.registerEventListener(kept.keep, kind)
 
     def read_table():
         seen = []
@@ -400,69 +293,6 @@ def grown_extents_follow(app, table, stock, seen, wait_for):
         expected = (grown_x + 2 * (x - table_x), grown_y + 2 * (y - table_y), 2 * w, 2 * h)
         check(extents(child) == expected,
               f"{child.name} shows at {extents(child)} in the grown window, not {expected}")
-
-
-def accessibility_bus():
-    """A connection of our own to the accessibility bus, to call the game past any cache."""
-    from gi.repository import Gio, GLib
-
-    session = Gio.bus_get_sync(Gio.BusType.SESSION)
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                                None, GLib.VariantType("(s)"), 0, 5000).unpack()[0]
-    return Gio.DBusConnection.new_for_address_sync(
-        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
-
-
-def check_bounds(app, table, scores, stock, game):
-    """Asks for what is not there, straight over the bus as any client may, and checks the
-    game answers harmlessly and lives on."""
-    from gi.repository import Gio, GLib
-
-    bus = accessibility_bus()
-    name = app.app.bus_name
-
-    def call(accessible, interface, method, signature, *args):
-        try:
-            reply = bus.call_sync(name, accessible.path, "org.a11y.atspi." + interface, method,
-                                  GLib.Variant(signature, args) if signature else None,
-                                  None, 0, 5000)
-            answer = repr(reply.unpack())
-        except GLib.Error as error:
-            answer = "error " + (Gio.DBusError.get_remote_error(error) or error.message)
-        print(f"  {interface}.{method}{args} -> {answer}")
-        check(game.poll() is None, f"the game died on {method}{args}")
-        return answer
-
-    print("bounds:")
-    stock_before = stock.description
-    answers = [
-        call(scores, "Table", "GetRowDescription", "(i)", 99),
-        call(scores, "Table", "GetRowDescription", "(i)", -1),
-        call(scores, "Table", "GetColumnDescription", "(i)", -1),
-        call(scores, "Table", "GetColumnDescription", "(i)", 2),
-        call(scores, "Table", "GetAccessibleAt", "(ii)", 99, 99),
-        call(scores, "Table", "GetColumnExtentAt", "(ii)", 99, 99),
-        call(scores, "Table", "GetRowExtentAt", "(ii)", -1, 0),
-        call(scores, "Table", "GetIndexAt", "(ii)", 99, 99),
-        call(scores, "Table", "GetRowHeader", "(i)", 99),
-        call(scores, "Table", "GetColumnHeader", "(i)", -1),
-        call(scores, "Table", "IsSelected", "(ii)", 99, -1),
-        call(scores, "Table", "GetRowColumnExtentsAtIndex", "(i)", 99),
-        call(scores, "Table", "GetRowAtIndex", "(i)", 9999),
-        call(scores, "Accessible", "GetChildAtIndex", "(i)", 9999),
-        call(table, "Accessible", "GetChildAtIndex", "(i)", 9999),
-        call(table, "Accessible", "GetChildAtIndex", "(i)", -1),
-        call(table, "Component", "GetAccessibleAtPoint", "(iiu)", -5000, -5000, 0),
-        call(stock, "Action", "DoAction", "(i)", 99),
-        call(stock, "Action", "DoAction", "(i)", -1),
-        call(stock, "Action", "GetName", "(i)", 99),
-    ]
-    check(answers[0] == "('',)" and answers[2] == "('',)", "no description for no row or column")
-    check(answers[5] == "(0,)" and answers[6] == "(0,)", "no cell spans nothing")
-    check(all(answer.startswith("error") for answer in answers[-3:]), "no action 99 or -1")
-    check(table.name == "Card table" and table.childCount > 0, "the game still answers")
-    check(stock.description == stock_before, "a refused action turned nothing")
 
 
 if __name__ == "__main__":
