@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "invariant_checker.h"
+#include "random_play.h"
 
 #include <algorithm>
 #include <sstream>

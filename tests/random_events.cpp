@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quillane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "random_events.h"
+#include "random_play.h"
 
 #include <optional>
 #include <sstream>
