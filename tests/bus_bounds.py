@@ -4,8 +4,7 @@
 
 from gi.repository import Gio, GLib
 
-from harness import check
-from kept_copy import accessibility_bus
+from harness import accessibility_bus, check
 
 
 def check_bounds(app, table, scores, stock, game):

@@ -32,6 +32,25 @@ def check(condition, what):
         raise Failure(what)
 
 
+def accessibility_bus():
+    """A connection of our own to the accessibility bus, to call the game past any cache."""
+    from gi.repository import Gio, GLib
+
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, GLib.VariantType("(s)"), 0, 5000).unpack()[0]
+    return Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+
+
+def game_on_bus():
+    """The game's application on the accessibility bus, or None while it is not there."""
+    import pyatspi
+    return next((app for app in pyatspi.Registry.getDesktop(0)
+                 if app is not None and app.name == "quillane"), None)
+
+
 def die_with_me():
     """Has the kernel end a child when this script ends, however it ends."""
     PR_SET_PDEATHSIG = 1

@@ -8,17 +8,9 @@ read when next asked. Without an event, what it keeps goes stale."""
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, Gio, GLib  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
-
-def accessibility_bus():
-    """A connection of our own to the accessibility bus, to call the game past any cache."""
-    session = Gio.bus_get_sync(Gio.BusType.SESSION)
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                                None, GLib.VariantType("(s)"), 0, 5000).unpack()[0]
-    return Gio.DBusConnection.new_for_address_sync(
-        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+from harness import accessibility_bus  # noqa: E402
 
 
 class KeptCopy:

@@ -13,7 +13,7 @@ import tempfile
 import time
 
 import orca_desktop as desktop
-from harness import Failure, check, start_display
+from harness import Failure, check, game_on_bus, start_display
 
 # The keys' symbols, as the toolkit tells them to the listener.
 SYMBOLS = {"alt": 0xFFE9, "f": ord("f"), "r": ord("r"), "s": ord("s"), "space": ord(" "),
@@ -54,7 +54,7 @@ def play(game, xvfb, launcher, registryd, metacity, xdotool, xprop):
         # The desktop's list of applications follows the registry's events.
         while GLib.MainContext.default().iteration(False):
             pass
-        app[:] = [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "quillane"]
+        app[:] = [found] if (found := game_on_bus()) else []
         return app and any(w.getState().contains(pyatspi.STATE_ACTIVE) for w in app[0])
 
     desktop.wait_until(game_active, "the game's window, active")

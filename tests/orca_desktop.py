@@ -15,7 +15,7 @@ import signal
 import subprocess
 import time
 
-from harness import check, die_with_me
+from harness import accessibility_bus, check, die_with_me
 
 START_SECONDS = 60
 POLL_SECONDS = 0.05
@@ -125,14 +125,10 @@ def start_desktop(launcher, registryd, metacity, xprop):
     session = Gio.bus_get_sync(Gio.BusType.SESSION)
     start([launcher, "--launch-immediately"])
     wait_until(lambda: owned(session, "org.a11y.Bus"), "the accessibility bus")
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                                None, GLib.VariantType("(s)"), 0, 5000).unpack()[0]
-    accessibility_bus = Gio.DBusConnection.new_for_address_sync(
-        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    bus = accessibility_bus()
     start([registryd], stderr=subprocess.DEVNULL)
-    wait_until(lambda: owned(accessibility_bus, "org.a11y.atspi.Registry"), "the registry")
-    accessibility_bus.close_sync()
+    wait_until(lambda: owned(bus, "org.a11y.atspi.Registry"), "the registry")
+    bus.close_sync()
 
     # The window manager puts its check window on the root window once it manages windows.
     # xprop -spy ends at once when asked for a property the server has no atom for yet, so it

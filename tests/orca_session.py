@@ -21,7 +21,7 @@ import subprocess
 import sys
 import time
 
-from harness import Failure, check, start_display
+from harness import Failure, check, game_on_bus, start_display
 from orca_desktop import (START_SECONDS, end_everything, other_orcas, private_home, start,
                           start_desktop)
 from orca_log import SPEECH, GameOutput, OrcaLog
@@ -310,8 +310,7 @@ def start_session(game_path, xvfb, launcher, registryd, metacity, orca, xdotool,
     import pyatspi
 
     # No cache: this client runs no main loop, so a cache would never hear of a change.
-    desktop = pyatspi.Registry.getDesktop(0)
-    app = next((app for app in desktop if app is not None and app.name == "quillane"), None)
+    app = game_on_bus()
     check(app is not None, "the game is on the accessibility bus")
     app.set_cache_mask(Atspi.Cache.NONE)
     table = pyatspi.findDescendant(app, lambda a: a is not None and a.name == "Card table")

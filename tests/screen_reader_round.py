@@ -19,7 +19,7 @@ import sys
 import time
 
 from bus_bounds import check_bounds
-from harness import Failure, check, children, die_with_me, rank, start_display
+from harness import Failure, check, children, die_with_me, game_on_bus, rank, start_display
 from kept_copy import KeptCopy
 
 DEADLINE_SECONDS = 60
@@ -70,14 +70,7 @@ def main():
             check(time.monotonic() < end, f"timed out waiting for {what}")
             time.sleep(0.02)
 
-    def find_app():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name == "quillane":
-                return app
-        return None
-
-    app = wait_for(find_app, "the game on the accessibility bus")
+    app = wait_for(game_on_bus, "the game on the accessibility bus")
     print("found application:", app.name)
 
     table = wait_for(lambda: pyatspi.findDescendant(app, lambda a: a and a.name == "Card table"),
